@@ -2,6 +2,7 @@
 // A scripted HID backend for the discovery rules: interfaces with chosen ids and report
 // lengths, per-path probe failures, and a log of opens and closes.
 
+#include <deque>
 #include <map>
 #include <set>
 #include <string>
@@ -18,6 +19,8 @@ class FakeHidBackend : public HidBackend {
   std::set<std::string> failSetFeature;  // set-feature fails on handles of these paths
   std::set<std::string> failGetFeature;
   std::vector<std::uint8_t> getFeatureReply{0x41, 1, 2, 3, 4, 5, 6, 7};
+  std::deque<std::vector<std::uint8_t>> replies;  // taken first, one per fetch
+  int fetches = 0;
 
   std::map<HidHandle, std::string> open;  // handle -> path, while open
   std::vector<std::string> closedPaths;
@@ -44,7 +47,13 @@ class FakeHidBackend : public HidBackend {
   bool GetFeature(HidHandle h, std::span<std::uint8_t> report) override {
     auto it = open.find(h);
     if (it == open.end() || failGetFeature.count(it->second)) return false;
-    std::copy_n(getFeatureReply.begin(), std::min(report.size(), getFeatureReply.size()), report.begin());
+    ++fetches;
+    std::vector<std::uint8_t> reply = getFeatureReply;
+    if (!replies.empty()) {
+      reply = replies.front();
+      replies.pop_front();
+    }
+    std::copy_n(reply.begin(), std::min(report.size(), reply.size()), report.begin());
     return true;
   }
   ReadStatus ReadInput(HidHandle, std::span<std::uint8_t>, int) override { return ReadStatus::kTimeout; }
