@@ -71,6 +71,11 @@ std::optional<int> ParseIniInteger(std::string_view text) {
   return static_cast<int>(static_cast<std::int32_t>(bits));
 }
 
+std::uint32_t IniColour(int red, int green, int blue) {
+  const auto part = [](int value) { return static_cast<std::uint32_t>(std::clamp(value, 0, 255)); };
+  return part(red) | part(green) << 8 | part(blue) << 16;
+}
+
 std::size_t IniFile::CaseHash::operator()(std::string_view text) const {
   std::uint64_t hash = 1469598103934665603ull;  // FNV-1a
   for (char c : text) {
@@ -170,16 +175,11 @@ int IniFile::ReadInteger(std::string_view section, std::string_view key, int fal
 }
 
 std::uint32_t IniFile::ReadColour(std::string_view section, std::string_view keyPrefix) const {
-  std::uint32_t colour = 0;
-  int shift = 0;
-  for (std::string_view suffix : {"_R", "_G", "_B"}) {
-    std::string key(keyPrefix);
-    key += suffix;
-    const int part = std::clamp(ReadInteger(section, key), 0, 255);
-    colour |= static_cast<std::uint32_t>(part) << shift;
-    shift += 8;
-  }
-  return colour;
+  const std::string prefix(keyPrefix);
+  const int red = ReadInteger(section, prefix + "_R");
+  const int green = ReadInteger(section, prefix + "_G");
+  const int blue = ReadInteger(section, prefix + "_B");
+  return IniColour(red, green, blue);
 }
 
 std::vector<std::string> IniFile::Sections() const {

@@ -35,6 +35,10 @@ class IniConversionError : public std::runtime_error {
 // are taken as the 32-bit pattern. Nothing else may stand in the text.
 std::optional<int> ParseIniInteger(std::string_view text);
 
+// The screen colour R + 256 G + 65536 B; each part is held to 0..255 so one cannot spill
+// into the next.
+std::uint32_t IniColour(int red, int green, int blue);
+
 class IniFile {
  public:
   static IniFile Parse(std::string_view text);  // whole INI text, UTF-8
