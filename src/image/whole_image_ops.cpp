@@ -16,6 +16,16 @@ bool RequireMouse(MouseSession& session) {
   return false;
 }
 
+// The built-in images carry no controller program, only filler. A preset keeps the
+// mouse's own patch code and the header bytes that describe it (1008..1015), and takes
+// the lighting bytes of the patch header (1016..1023) from the preset.
+void KeepMousePatchCode(const Image& mouse, Image& preset) {
+  const std::size_t header = image::kPatchHeader.first;
+  std::copy_n(mouse.begin() + header, image::kMcuLedSettings.first - header, preset.begin() + header);
+  std::copy_n(mouse.begin() + image::kPatchCode.first, image::kPatchCode.size,
+              preset.begin() + image::kPatchCode.first);
+}
+
 // Sends DataBuf whole (for mice that hold an image), then restarts and reads again.
 void WriteImageAndRestart(MouseSession& session) {
   if (HasConfigImage(session.DeviceICType())) session.Link().WriteBlock(0, session.State().DataBuf);
@@ -38,7 +48,10 @@ bool ApplyPreset(MouseSession& session, int n) {
   busy.ShowBusyWindow();
   const DefaultImages defaults = LoadDefaultImages(session.DefaultICType());
   if (HasConfigImage(session.DeviceICType())) {
-    session.State().DataBuf = defaults.images[static_cast<std::size_t>(n - 1)];
+    ImageState& state = session.State();
+    const Image mouse = state.DataBuf;
+    state.DataBuf = defaults.images[static_cast<std::size_t>(n - 1)];
+    KeepMousePatchCode(mouse, state.DataBuf);
     session.Distribute();
     screens.RebuildDeviceMacroList();
   }
@@ -66,7 +79,9 @@ bool ResetToBuiltInValues(MouseSession& session) {
 
   if (HasConfigImage(session.DeviceICType())) {
     std::copy(state.ImageMirror.begin(), state.ImageMirror.end(), state.DataBuf.begin());
-    state.deviceMacroMirror.fill(0);
+    // Only the macro records are cleared; the patch code that shares the macro block
+    // (1024..1151) goes back as it was read.
+    std::fill_n(state.deviceMacroMirror.begin(), image::kDeviceMacroArea.size, 0);
     screens.RebuildDeviceMacroList();
     std::copy(state.deviceMacroMirror.begin(), state.deviceMacroMirror.end(),
               state.DataBuf.begin() + image::kDeviceMacroBlock.first);
