@@ -1,0 +1,28 @@
+// The built-in skin picture set, looked up by name regardless of letter case.
+#pragma once
+
+#include "skin/pictures/busy_frames.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QStringList>
+#include <QStringView>
+
+#include <vector>
+
+namespace orvane {
+
+// The names of every picture of the set, as the skin spells them ("SetS_01", "L1_Back2").
+QStringList SkinPictureNames();
+
+// The picture of that name in any letter case; a null image for an unknown name.
+QImage LoadSkinImage(QStringView name);
+
+// As LoadSkinImage, as a pixmap (needs the GUI application to exist).
+QPixmap LoadSkinPicture(QStringView name);
+
+// The busy window's animation frames, each kBusyFrameSize, shown kBusyFrameIntervalMs apart
+// and looping from the last frame back to the first.
+std::vector<QImage> LoadBusyFrames();
+
+}  // namespace orvane
