@@ -1,6 +1,7 @@
 #include "device/device_link.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace orvane {
 
@@ -65,12 +66,17 @@ bool DeviceLink::ReadPieces(std::uint8_t code, std::uint16_t address, std::size_
   if (!transport_.CommandChannelOpen()) return false;
   if (!transport_.SendCommand(code, High(address), Low(address), High(length), Low(length)))
     return false;
-  for (std::size_t first = 0; first < destination.size(); first += kReplyDataSize) {
+  std::uint8_t* out = destination.data();
+  std::size_t left = destination.size();
+  for (; left >= kReplyDataSize; left -= kReplyDataSize, out += kReplyDataSize) {
     if (busyPerPiece) busy_.ShowBusyWindow();
     transport_.ReadReply();
-    const std::size_t count = std::min(kReplyDataSize, destination.size() - first);
-    std::copy_n(transport_.ReplyData().begin(), count,
-                destination.begin() + static_cast<std::ptrdiff_t>(first));
+    std::memcpy(out, transport_.ReplyData().data(), kReplyDataSize);
+  }
+  if (left > 0) {  // the short last piece
+    if (busyPerPiece) busy_.ShowBusyWindow();
+    transport_.ReadReply();
+    std::memcpy(out, transport_.ReplyData().data(), left);
   }
   return true;
 }

@@ -82,11 +82,14 @@ bool HidTransport::SendData(const ReplyBytes& data) {
 }
 
 void HidTransport::ReadReply() {
-  replyData_.fill(0xFF);
-  if (replyHandle_ == kInvalidHandle) return;
-  reportBuf_ = {kReplyReportId, 0, 0, 0, 0, 0, 0, 0};
-  if (backend_.GetFeature(replyHandle_, reportBuf_))
-    std::copy(reportBuf_.begin() + 1, reportBuf_.end(), replyData_.begin());
+  if (replyHandle_ != kInvalidHandle) {
+    reportBuf_ = {kReplyReportId, 0, 0, 0, 0, 0, 0, 0};
+    if (backend_.GetFeature(replyHandle_, reportBuf_)) {
+      std::copy(reportBuf_.begin() + 1, reportBuf_.end(), replyData_.begin());
+      return;
+    }
+  }
+  replyData_.fill(0xFF);  // no reply: the bytes read as 0xFF
 }
 
 ReadStatus HidTransport::ReadInputReport(std::span<std::uint8_t> buffer, int timeoutMs) {
