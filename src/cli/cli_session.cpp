@@ -3,7 +3,6 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "cli/layout_settings.h"
 #include "device/hidraw_backend.h"
 #include "device/sim_options.h"
 #include "device/simulated_mouse.h"
@@ -11,6 +10,7 @@
 #include "image/factory_images.h"
 #include "image/builtin_data.h"
 #include "image/file_io.h"
+#include "skin/global_settings.h"
 
 namespace orvane::cli {
 
@@ -71,9 +71,9 @@ std::unique_ptr<CliSession> CliSession::Create(const CliOptions& options, std::o
   SessionConfig config;
   config.startup = DeriveStartupIds(ReadDefaultHeader());
   config.factoryIds = FactoryUsbIds();
-  const auto [layoutVendor, layoutProduct] = LayoutExpectedIds();
-  config.layoutExpectedVendor = layoutVendor;
-  config.layoutExpectedProduct = layoutProduct;
+  const GlobalSettings layout = LoadGlobalSettings();
+  config.layoutExpectedVendor = layout.revManuId;
+  config.layoutExpectedProduct = layout.revProId;
   config.deviceOverride = options.device;
   s->session_ = std::make_unique<MouseSession>(*s->link_, s->screens_, config);
   return s;

@@ -40,6 +40,11 @@ IdentifyResult MouseSession::AcceptType(DeviceType type) {
 }
 
 IdentifyResult MouseSession::ReadDevInfo() {
+  lastIdentify_ = Identify();
+  return lastIdentify_;
+}
+
+IdentifyResult MouseSession::Identify() {
   HidTransport& transport = link_.Transport();
   lastInfo_ = {};
   if (!transport.SendCommand(command::kDeviceInfo, 0, 0, 0, 0)) return IdentifyResult::kNotSent;

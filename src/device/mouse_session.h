@@ -69,6 +69,7 @@ class MouseSession {
   // the mouse is accepted.
   IdentifyResult ReadDevInfo();
   const DeviceInfoReply& LastDeviceInfo() const { return lastInfo_; }
+  IdentifyResult LastIdentifyResult() const { return lastIdentify_; }
   std::array<std::uint8_t, 2> LastCustomerIds() const { return lastCustomerIds_; }
 
   // The full read of the 2048-byte image, distribution and screen filling.
@@ -94,6 +95,7 @@ class MouseSession {
 
  private:
   IdentifyResult AcceptType(DeviceType type);
+  IdentifyResult Identify();
 
   DeviceLink& link_;
   ScreenHost& screens_;
@@ -104,6 +106,7 @@ class MouseSession {
   int packageEntry_ = -1;
   bool refreshing_ = false;
   DeviceInfoReply lastInfo_;
+  IdentifyResult lastIdentify_ = IdentifyResult::kNotSent;
   std::array<std::uint8_t, 2> lastCustomerIds_{0xFF, 0xFF};
   RepairReport lastRepairs_;
   int fullReads_ = 0;

@@ -4,22 +4,19 @@ namespace orvane::frame {
 
 QPolygon WindowOutline() {
   const int w = kWindowSize.width(), h = kWindowSize.height();
-  constexpr int kTop = 14, kCorner = 26, kBottom = 650;
-  constexpr int kCrestLeft = 376, kCrestRight = 654, kCrestSlant = 18;
-  constexpr int kNotchTop = 300, kNotchBottom = 362, kNotchDepth = 6;
-  constexpr int kLipLeft = 330, kLipRight = 700;
-  const int lipDrop = h - kBottom;
+  constexpr int kTop = 6, kBigCorner = 30, kSmallCorner = 12, kBottomCorner = 22;
+  constexpr int kCrestHalf = 140, kCrestSlant = 6;
+  constexpr int kNotchTop = 296, kNotchBottom = 366, kNotchDepth = 6;
+  const int crestLeft = kCrestCentre - kCrestHalf, crestRight = kCrestCentre + kCrestHalf;
   return QPolygon({
-      {0, kTop + kCorner}, {kCorner, kTop},
-      {kCrestLeft - kCrestSlant, kTop}, {kCrestLeft, 0},
-      {kCrestRight, 0}, {kCrestRight + kCrestSlant, kTop},
-      {w - kCorner, kTop}, {w, kTop + kCorner},
+      {0, kTop + kBigCorner}, {kBigCorner, kTop},
+      {crestLeft - kCrestSlant, kTop}, {crestLeft, 0},
+      {crestRight, 0}, {crestRight + kCrestSlant, kTop},
+      {w - kSmallCorner, kTop}, {w, kTop + kSmallCorner},
       {w, kNotchTop}, {w - kNotchDepth, kNotchTop + kNotchDepth},
       {w - kNotchDepth, kNotchBottom - kNotchDepth}, {w, kNotchBottom},
-      {w, kBottom - kCorner}, {w - kCorner, kBottom},
-      {kLipRight + lipDrop, kBottom}, {kLipRight, h},
-      {kLipLeft, h}, {kLipLeft - lipDrop, kBottom},
-      {kCorner, kBottom}, {0, kBottom - kCorner},
+      {w, h - kBottomCorner}, {w - kBottomCorner, h},
+      {kBigCorner, h}, {0, h - kBigCorner},
       {0, kNotchBottom}, {kNotchDepth, kNotchBottom - kNotchDepth},
       {kNotchDepth, kNotchTop + kNotchDepth}, {0, kNotchTop},
   });

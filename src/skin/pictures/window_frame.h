@@ -10,13 +10,14 @@ namespace orvane::frame {
 
 inline constexpr QSize kWindowSize{1030, 662};
 
-inline constexpr QRect kHeader{14, 14, 1002, 76};       // crest, web button, window buttons
-inline constexpr QRect kWebSlot{22, 20, 204, 70};       // web button 200 x 66 at (24, 22)
-inline constexpr QRect kWindowButtons{950, 22, 60, 28};  // minimise (958, 26), close (984, 26)
-inline constexpr QRect kTabBar{18, 96, 994, 38};        // main buttons 121 x 30 at y 100
-inline constexpr QRect kContent{14, 140, 1002, 470};    // page pictures
-inline constexpr QRect kStatusLine{22, 616, 580, 26};   // status line
-inline constexpr QRect kFooter{616, 614, 396, 30};      // reset, save and load buttons
+inline constexpr QRect kSidebar{10, 12, 150, 640};        // main, save, load, language buttons
+inline constexpr QPoint kEmblemCentre{85, 60};            // emblem at the top of the sidebar
+inline constexpr QRect kHeader{166, 12, 856, 124};        // crest with the wordmark, page titles
+inline constexpr int kCrestCentre = 594;                  // middle of the content column
+inline constexpr QRect kWindowButtons{960, 8, 62, 28};    // minimise and close, 20 x 20
+inline constexpr QRect kContent{166, 142, 856, 392};      // page pictures
+inline constexpr QRect kStatusLine{172, 612, 372, 30};    // status line
+inline constexpr QRect kFooter{552, 608, 470, 42};        // reset buttons, 101 x 30
 
 // The window outline: every pixel outside it is the key colour.
 QPolygon WindowOutline();
