@@ -53,24 +53,24 @@ void DrawVents(QPainter& p, const QPointF& origin, int count, const QColor& colo
 
 void DrawCrest(QPainter& p, const SkinLook& look) {
   const Palette& c = Colours();
-  // The raised crest at the top centre carries the wordmark.
+  const qreal m = kCrestCentre;
+  // The raised crest at the top of the content column carries the wordmark.
   QPainterPath crest;
-  crest.addPolygon(QPolygonF({QPointF(362, 14), QPointF(378, 2), QPointF(652, 2), QPointF(668, 14),
-                              QPointF(640, 46), QPointF(390, 46)}));
+  crest.addPolygon(QPolygonF({QPointF(m - 152, 8), QPointF(m - 138, 2), QPointF(m + 138, 2),
+                              QPointF(m + 152, 8), QPointF(m + 124, 46), QPointF(m - 124, 46)}));
   crest.closeSubpath();
   DrawPlate(p, crest, QColor(50, 56, 67), QColor(20, 23, 29));
   DrawHatch(p, crest, 4, QColor(255, 255, 255, 7));
   StrokeInside(p, crest, 2, 1, QColor(c.accent.red(), c.accent.green(), c.accent.blue(), 90));
   QPainterPath underline;
-  underline.moveTo(404, 42);
-  underline.lineTo(626, 42);
+  underline.moveTo(m - 108, 42);
+  underline.lineTo(m + 108, 42);
   DrawGlow(p, underline, c.accent, 4);
   p.setPen(QPen(c.accent, 2));
   p.drawPath(underline);
 
-  const QRectF wordmark(378, 5, 274, 34);
-  QFont font = LogoFont(28, QFont::Black, 9);
-  p.setFont(font);
+  const QRectF wordmark(m - 136, 5, 272, 34);
+  p.setFont(LogoFont(28, QFont::Black, 9));
   p.setPen(QColor(0, 0, 0, 180));
   p.drawText(wordmark.translated(0, 2), Qt::AlignCenter, QStringLiteral("ORVANE"));
   QLinearGradient metal(wordmark.topLeft(), wordmark.bottomLeft());
@@ -83,11 +83,11 @@ void DrawCrest(QPainter& p, const SkinLook& look) {
   p.setPen(Qt::NoPen);
   p.setBrush(c.accent);
   if (look.texture == Texture::Hexagons) {
-    for (qreal x : {398.0, 626.0}) {
+    for (qreal x : {m - 116, m + 116}) {
       p.drawPolygon(QPolygonF({QPointF(x, 20), QPointF(x + 6, 26), QPointF(x, 32), QPointF(x - 6, 26)}));
     }
   } else {
-    for (qreal x : {392.0, 626.0}) p.drawRect(QRectF(x, 24, 12, 3));
+    for (qreal x : {m - 122, m + 110}) p.drawRect(QRectF(x, 24, 12, 3));
   }
 }
 
@@ -95,37 +95,87 @@ void DrawHeader(QPainter& p, const QPainterPath& body, const SkinLook& look) {
   const Palette& c = Colours();
   p.save();
   p.setClipPath(body, Qt::IntersectClip);
-  QLinearGradient band(QPointF(0, kHeader.top()), QPointF(0, kHeader.bottom()));
+  QLinearGradient band(QPointF(0, 0), QPointF(0, kHeader.bottom()));
   band.setColorAt(0, QColor(34, 38, 46));
-  band.setColorAt(1, QColor(18, 21, 26));
-  p.fillRect(QRect(0, 0, kWindowSize.width(), kHeader.bottom() + 1), band);
-  DrawHatch(p, body, 5, QColor(255, 255, 255, 5));
+  band.setColorAt(1, QColor(20, 23, 28));
+  p.fillRect(QRect(kHeader.left(), 0, kWindowSize.width() - kHeader.left(), kHeader.bottom() + 1), band);
+  DrawHatch(p, body, 5, QColor(255, 255, 255, 4));
   p.restore();
-  // Glowing rule under the header, brightest in the middle.
-  QLinearGradient rule(QPointF(kTabBar.left(), 0), QPointF(kTabBar.right(), 0));
+  // Glowing rule over the content, brightest under the crest.
+  QLinearGradient rule(QPointF(kContent.left(), 0), QPointF(kContent.right(), 0));
   rule.setColorAt(0, QColor(c.accent.red(), c.accent.green(), c.accent.blue(), 30));
   rule.setColorAt(0.5, c.accent);
   rule.setColorAt(1, QColor(c.accent.red(), c.accent.green(), c.accent.blue(), 30));
-  p.fillRect(QRectF(kTabBar.left(), kHeader.bottom() + 1, kTabBar.width(), 1.5), rule);
-  p.fillRect(QRectF(kTabBar.left(), kHeader.bottom() + 2.5, kTabBar.width(), 1), QColor(0, 0, 0, 160));
+  p.fillRect(QRectF(kContent.left() + 20, kHeader.bottom() + 1, kContent.width() - 40, 1.5), rule);
+  p.fillRect(QRectF(kContent.left() + 20, kHeader.bottom() + 2.5, kContent.width() - 40, 1), QColor(0, 0, 0, 160));
 
-  DrawWell(p, ChamferRect(kWebSlot, 14, 0, 14, 0));
   DrawWell(p, ChamferRect(kWindowButtons, 6, 0, 6, 0));
-  DrawVents(p, QPointF(248, 30), 9, QColor(c.steel.red(), c.steel.green(), c.steel.blue(), 200));
-  DrawVents(p, QPointF(722, 30), 9, QColor(c.steel.red(), c.steel.green(), c.steel.blue(), 200));
+  const QColor rib(c.steel.red(), c.steel.green(), c.steel.blue(), 200);
+  DrawVents(p, QPointF(kCrestCentre - 230, 24), 8, rib);
+  DrawVents(p, QPointF(kCrestCentre + 178, 24), 8, rib);
   DrawCrest(p, look);
+}
+
+// Emblem at the top of the sidebar: a ring with the arrow mark.
+void DrawEmblem(QPainter& p) {
+  const Palette& c = Colours();
+  const QPointF m(kEmblemCentre);
+  QRadialGradient halo(m, 44);
+  halo.setColorAt(0, QColor(c.accent.red(), c.accent.green(), c.accent.blue(), 60));
+  halo.setColorAt(1, QColor(0, 0, 0, 0));
+  p.setPen(Qt::NoPen);
+  p.setBrush(halo);
+  p.drawEllipse(m, 44, 44);
+  QPainterPath disc;
+  disc.addEllipse(m, 28, 28);
+  DrawPlate(p, disc, QColor(52, 58, 70), QColor(16, 18, 23));
+  QPainterPath ring;
+  ring.addEllipse(m, 21, 21);
+  DrawGlow(p, ring, c.accent, 3);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(c.accent, 2.5));
+  p.drawPath(ring);
+  p.setPen(Qt::NoPen);
+  p.setBrush(c.accent);
+  p.drawPolygon(QPolygonF({m + QPointF(0, -12), m + QPointF(11, 8), m + QPointF(-11, 8)}));
+  p.setBrush(QColor(16, 20, 26));
+  p.drawPolygon(QPolygonF({m + QPointF(0, -3), m + QPointF(5, 5), m + QPointF(-5, 5)}));
+}
+
+void DrawSidebar(QPainter& p, const SkinLook& look) {
+  const Palette& c = Colours();
+  const QPainterPath column = ChamferRect(kSidebar, 22, 0, 0, 22);
+  DrawPlate(p, column, QColor(30, 34, 41), QColor(15, 17, 21));
+  DrawTexture(p, column, look.texture);
+  StrokeInside(p, column, 1, 1, c.steel);
+  // Accent rail down the sidebar's right edge.
+  QLinearGradient rail(QPointF(0, kSidebar.top()), QPointF(0, kSidebar.bottom()));
+  rail.setColorAt(0, QColor(c.accent.red(), c.accent.green(), c.accent.blue(), 0));
+  rail.setColorAt(0.25, c.accent);
+  rail.setColorAt(0.75, c.accentDeep);
+  rail.setColorAt(1, QColor(c.accent.red(), c.accent.green(), c.accent.blue(), 0));
+  p.fillRect(QRectF(kSidebar.right() - 3, kSidebar.top() + 24, 2, kSidebar.height() - 48), rail);
+  DrawEmblem(p);
 }
 
 void DrawContent(QPainter& p, const SkinLook& look) {
   const Palette& c = Colours();
-  const QPainterPath bar = ChamferRect(kTabBar, 10, 0, 10, 0);
-  DrawWell(p, bar);
   const QPainterPath content = ChamferRect(kContent, 0, 18, 0, 18);
   DrawWell(p, content);
   DrawTexture(p, content, look.texture);
   StrokeInside(p, content, 3, 1, QColor(255, 255, 255, 10));
-  DrawCornerTicks(p, QRectF(kContent).adjusted(6, 6, -6, -6), 16,
+  DrawCornerTicks(p, QRectF(kContent).adjusted(4, 4, -4, -4), 16,
                   QColor(c.accent.red(), c.accent.green(), c.accent.blue(), 160));
+  // The free band under the pages, with a faint grid.
+  const QRectF below(kContent.left(), kContent.bottom() + 8, kContent.width(), kStatusLine.top() - kContent.bottom() - 14);
+  const QPainterPath lower = ChamferRect(below, 0, 0, 12, 0);
+  DrawWell(p, lower);
+  p.save();
+  p.setClipPath(lower);
+  p.setPen(QPen(QColor(255, 255, 255, 8), 1));
+  for (qreal x = below.left() + 16; x < below.right(); x += 16) p.drawLine(QPointF(x, below.top()), QPointF(x, below.bottom()));
+  for (qreal y = below.top() + 16; y < below.bottom(); y += 16) p.drawLine(QPointF(below.left(), y), QPointF(below.right(), y));
+  p.restore();
 }
 
 void DrawFooter(QPainter& p) {
@@ -141,6 +191,7 @@ void DrawFooter(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(glow);
   p.drawEllipse(lamp, 7, 7);
+  DrawWell(p, ChamferRect(kFooter, 10, 0, 16, 0));
 }
 
 // The rim along the outline: steel edge, dark band, accent hairline.
@@ -152,17 +203,6 @@ void DrawRim(QPainter& p, const QPainterPath& body) {
   hairline.setColorAt(0, QColor(c.accent.red(), c.accent.green(), c.accent.blue(), 210));
   hairline.setColorAt(1, QColor(c.accent.red(), c.accent.green(), c.accent.blue(), 70));
   StrokeInside(p, body, 6, 1, hairline);
-}
-
-// Accent bar on the lip under the footer, over the rim.
-void DrawLip(QPainter& p) {
-  const Palette& c = Colours();
-  QPainterPath lip;
-  lip.moveTo(440, 656);
-  lip.lineTo(590, 656);
-  DrawGlow(p, lip, c.accent, 3);
-  p.setPen(QPen(c.accent, 2, Qt::SolidLine, Qt::FlatCap));
-  p.drawPath(lip);
 }
 
 QImage DrawBackground(QSize size, const SkinLook& look) {
@@ -180,10 +220,10 @@ QImage DrawBackground(QSize size, const SkinLook& look) {
     p.setRenderHint(QPainter::TextAntialiasing);
     p.fillRect(art.rect(), Vertical(art.rect(), QColor(30, 34, 41), QColor(13, 15, 19)));
     DrawHeader(p, body, look);
+    DrawSidebar(p, look);
     DrawContent(p, look);
     DrawFooter(p);
     DrawRim(p, body);
-    DrawLip(p);
   }
   AvoidKeyColour(art);
 

@@ -38,6 +38,20 @@ void DrawRows(QPainter& p, const QRectF& body, int rows) {
   }
 }
 
+void DrawSocket(QPainter& p, const QRectF& cell) {
+  const QPainterPath shape = ChamferRect(cell, 6, 0, 6, 0);
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 255, 6));
+  p.drawPath(shape);
+  p.restore();
+  StrokeInside(p, shape, 0, 1, QColor(255, 255, 255, 16));
+}
+
+void DrawGunSockets(QPainter& p, int count) {
+  for (int i = 0; i < count; ++i) DrawSocket(p, QRectF(kFirstGunSocket.translated(0, i * kGunSocketStep)));
+}
+
 void DrawSockets(QPainter& p, const QRectF& body, int count) {
   const bool column = body.height() > body.width();
   const int columns = column ? 1 : (count <= 5 ? count : (count + 1) / 2);
@@ -47,14 +61,7 @@ void DrawSockets(QPainter& p, const QRectF& body, int count) {
   const qreal w = (inner.width() - gap * (columns - 1)) / columns;
   const qreal h = (inner.height() - gap * (rows - 1)) / rows;
   for (int i = 0; i < count; ++i) {
-    const QRectF cell(inner.left() + (i % columns) * (w + gap), inner.top() + (i / columns) * (h + gap), w, h);
-    const QPainterPath shape = ChamferRect(cell, 6, 0, 6, 0);
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 6));
-    p.drawPath(shape);
-    p.restore();
-    StrokeInside(p, shape, 0, 1, QColor(255, 255, 255, 16));
+    DrawSocket(p, QRectF(inner.left() + (i % columns) * (w + gap), inner.top() + (i / columns) * (h + gap), w, h));
   }
 }
 
@@ -81,6 +88,7 @@ void DrawWellOf(QPainter& p, const Well& well) {
   switch (well.fill) {
     case Fill::Rows: DrawRows(p, body, well.count); break;
     case Fill::Sockets: DrawSockets(p, body, well.count); break;
+    case Fill::GunSockets: DrawGunSockets(p, well.count); break;
     case Fill::Grid: DrawGrid(p, body, well.count); break;
     case Fill::Plain: break;
   }

@@ -27,7 +27,7 @@ constexpr std::array kMacroWells = {
 };
 
 constexpr std::array kGunWells = {
-    Well{{14, 14, 150, 560}, true, Fill::Sockets, 7},  // the seven guns
+    Well{{14, 14, 150, 560}, true, Fill::GunSockets, 7},  // the seven guns
     Well{{14, 588, 150, 48}, false, Fill::Plain, 0},    // confirm and exit
     Well{{178, 14, 528, 316}, true, Fill::Grid, 3},     // shots of the gun
     Well{{178, 344, 528, 292}, true, Fill::Rows, 9},    // fire macro

@@ -9,7 +9,7 @@
 
 namespace orvane::pages {
 
-enum class Fill { Plain, Rows, Sockets, Grid };
+enum class Fill { Plain, Rows, Sockets, GunSockets, Grid };
 
 struct Well {
   QRect rect;
@@ -32,5 +32,9 @@ inline constexpr int kSlotCount = 6;
 inline constexpr QRect kFirstLeftSlot{14, 30, 182, 32};
 inline constexpr int kRightSlotLeft = 484;
 inline constexpr int kSlotStep = 56;
+
+// Sockets of the gun page's seven gun buttons (120 x 56, one inside each socket).
+inline constexpr QRect kFirstGunSocket{27, 46, 124, 60};
+inline constexpr int kGunSocketStep = 74;
 
 }  // namespace orvane::pages
