@@ -34,6 +34,7 @@ bool HidTransport::OpenDevice(std::uint16_t vendorId, std::uint16_t productId,
     queryHandle_ = query;
     version = info.version;
     currentIds_ = {vendorId, productId};
+    currentPath_ = info.path;
     featureReportLength_ = info.featureReportLength;
     inputReportLength_.store(info.inputReportLength);
 
@@ -50,10 +51,20 @@ void HidTransport::ForgetDevice() {
   cmdHandle_ = kInvalidHandle;
   replyHandle_ = kInvalidHandle;
   currentIds_ = {};
+  currentPath_.clear();
   if (queryHandle_ != kInvalidHandle) backend_.Close(queryHandle_);
   queryHandle_ = kInvalidHandle;
   // Closing the input handle wakes a status reader blocked on it.
   if (input != kInvalidHandle) backend_.Close(input);
+}
+
+bool HidTransport::OpenInterfacePresent() {
+  if (currentPath_.empty()) return false;
+  for (const HidInterfaceInfo& info : backend_.Enumerate())
+    if (info.path == currentPath_ && info.vendorId == currentIds_.vendorId &&
+        info.productId == currentIds_.productId)
+      return true;
+  return false;
 }
 
 bool HidTransport::SetFeatureOn(HidHandle handle) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "device/hid_backend.h"
 
@@ -60,6 +61,10 @@ class HidTransport {
   bool DeviceOpen() const { return CommandChannelOpen() && ReplyChannelOpen(); }
   bool InputChannelOpen() const { return inputHandle_.load() != kInvalidHandle; }
   UsbIds CurrentIds() const { return currentIds_; }
+  // The path of the interface that is open; empty when none.
+  const std::string& CurrentPath() const { return currentPath_; }
+  // Whether the open mouse's interface is still enumerated (same path and ids).
+  bool OpenInterfacePresent();
   std::uint16_t FeatureReportLength() const { return featureReportLength_; }
   std::uint16_t InputReportLength() const { return inputReportLength_.load(); }
   HidBackend& Backend() { return backend_; }
@@ -75,6 +80,7 @@ class HidTransport {
   // Every handle this transport opened and still owns (query and input handles).
   HidHandle queryHandle_ = kInvalidHandle;
   UsbIds currentIds_;
+  std::string currentPath_;
   std::uint16_t featureReportLength_ = 0;
   std::atomic<std::uint16_t> inputReportLength_{0};
   Report reportBuf_{};
