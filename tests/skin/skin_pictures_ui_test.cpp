@@ -207,6 +207,18 @@ TEST(SkinPictures, SwatchFrameIsClearInTheMiddle) {
   EXPECT_EQ(qAlpha(frame.pixel(17, 9)), 255);
 }
 
+// The slider track is repeated along the slider: its two ends must meet without a seam.
+TEST(SkinPictures, SliderTrackTiles) {
+  const QImage ruler = Load("Slider_Ruler");
+  ASSERT_FALSE(ruler.isNull());
+  int opaque = 0;
+  for (int y = 0; y < ruler.height(); ++y) {
+    EXPECT_EQ(ruler.pixel(0, y), ruler.pixel(ruler.width() - 1, y)) << "row " << y;
+    opaque += qAlpha(ruler.pixel(0, y)) > 0;
+  }
+  EXPECT_GT(opaque, 0) << "the track is not drawn at its ends";
+}
+
 TEST(SkinPictures, BusyAnimationLoops) {
   const std::vector<QImage> frames = LoadBusyFrames();
   ASSERT_GE(frames.size(), 4u);
