@@ -10,22 +10,22 @@ std::uint8_t High(std::size_t v) { return static_cast<std::uint8_t>((v >> 8) & 0
 std::uint8_t Low(std::size_t v) { return static_cast<std::uint8_t>(v & 0xFF); }
 }  // namespace
 
-bool DeviceLink::WriteConfigBytes(std::uint8_t offset, std::uint8_t d0, std::uint8_t d1,
-                                  std::uint8_t d2, std::uint8_t count) {
+bool DeviceLink::SendConfigWrite(const std::array<std::uint8_t, 6>& arguments) {
   if (!transport_.CommandChannelOpen()) return false;
   busy_.ShowBusyWindow();
-  const bool sent = transport_.SendCommandReport({0, offset, d0, d1, d2, count}, command::kConfigWrite);
+  const bool sent = transport_.SendCommandReport(arguments, command::kConfigWrite);
   busy_.HideBusyWindow();
   return sent;
 }
 
+bool DeviceLink::WriteConfigBytes(std::uint8_t offset, std::uint8_t d0, std::uint8_t d1,
+                                  std::uint8_t d2, std::uint8_t count) {
+  return SendConfigWrite({0, offset, d0, d1, d2, count});
+}
+
 bool DeviceLink::WriteConfigLong(std::uint8_t offset, std::uint8_t d0, std::uint8_t d1,
                                  std::uint8_t d2, std::uint8_t d3) {
-  if (!transport_.CommandChannelOpen()) return false;
-  busy_.ShowBusyWindow();
-  const bool sent = transport_.SendCommandReport({1, offset, d0, d1, d2, d3}, command::kConfigWrite);
-  busy_.HideBusyWindow();
-  return sent;
+  return SendConfigWrite({1, offset, d0, d1, d2, d3});
 }
 
 bool DeviceLink::WriteConfigArea(std::uint8_t offset, std::span<const std::uint8_t> source) {

@@ -3,6 +3,7 @@
 // writes in 7-byte pieces, XData bytes, device information and restart. The busy window
 // is shown exactly around the transfers that the mouse's tool always showed it for.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -69,6 +70,8 @@ class DeviceLink {
                      const RestartTiming& timing = RestartTiming{});
 
  private:
+  // One configuration write (command 0x05) with the busy window around it.
+  bool SendConfigWrite(const std::array<std::uint8_t, 6>& arguments);
   bool ReadPieces(std::uint8_t code, std::uint16_t address, std::size_t length,
                   std::span<std::uint8_t> destination, bool busyPerPiece);
   void WaitRounds(int rounds, int stepMs);
