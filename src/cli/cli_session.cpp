@@ -3,8 +3,7 @@
 #include <unistd.h>
 
 #include "device/hidraw_backend.h"
-#include "image/factory_images.h"
-#include "skin/global_settings.h"
+#include "shell/device_services.h"
 #include "skin/language_table.h"
 
 namespace orvane::cli {
@@ -27,22 +26,13 @@ std::unique_ptr<CliSession> CliSession::Create(const CliOptions& options, std::o
   // Real waits show their progress when stderr is a terminal.
   std::ostream* progress = !s->stack_->Simulated() && isatty(STDERR_FILENO) ? &err : nullptr;
   s->pump_ = std::make_unique<ConsolePump>(s->stack_->Time(), progress);
-  s->transport_ = std::make_unique<HidTransport>(s->stack_->Backend());
-  s->link_ = std::make_unique<DeviceLink>(*s->transport_, s->busy_, *s->pump_);
-
-  SessionConfig config;
-  config.startup = DeriveStartupIds(ReadDefaultHeader());
-  config.factoryIds = FactoryUsbIds();
-  const GlobalSettings layout = LoadGlobalSettings();
-  config.layoutExpectedVendor = layout.revManuId;
-  config.layoutExpectedProduct = layout.revProId;
-  config.deviceOverride = options.device;
-  s->session_ = std::make_unique<MouseSession>(*s->link_, s->screens_, config);
+  s->services_ = std::make_unique<DeviceServices>(s->stack_->Backend(), s->busy_, *s->pump_,
+                                                  s->screens_, StartupSessionConfig(options.device));
   return s;
 }
 
 int CliSession::OpenMouse() {
-  const bool opened = session_->ReFindDev();
+  const bool opened = Session().ReFindDev();
   pump_->Finish();
   if (!opened) {
     err_ << "no mouse found";
@@ -50,7 +40,7 @@ int CliSession::OpenMouse() {
     err_ << '\n';
     return kExitNoMouse;
   }
-  switch (session_->LastIdentifyResult()) {
+  switch (Session().LastIdentifyResult()) {
     case IdentifyResult::kAccepted:
       return kExitOk;
     case IdentifyResult::kNotSent:

@@ -8,10 +8,8 @@
 
 #include "cli/cli_options.h"
 #include "cli/console_screens.h"
-#include "device/device_link.h"
 #include "device/device_stack.h"
-#include "device/mouse_session.h"
-#include "device/transport.h"
+#include "shell/device_services.h"
 
 namespace orvane::cli {
 
@@ -22,8 +20,8 @@ class CliSession {
                                             std::string& error, int& status);
 
   HidBackend& Backend() { return stack_->Backend(); }
-  HidTransport& Transport() { return *transport_; }
-  MouseSession& Session() { return *session_; }
+  HidTransport& Transport() { return services_->transport; }
+  MouseSession& Session() { return services_->session; }
   ConsoleScreens& Screens() { return screens_; }
   HidrawBackend* Hidraw() { return stack_->Hidraw(); }
 
@@ -42,9 +40,7 @@ class CliSession {
   ConsoleScreens screens_;
   std::unique_ptr<ConsolePump> pump_;
   NoBusyIndicator busy_;
-  std::unique_ptr<HidTransport> transport_;
-  std::unique_ptr<DeviceLink> link_;
-  std::unique_ptr<MouseSession> session_;
+  std::unique_ptr<DeviceServices> services_;
 };
 
 }  // namespace orvane::cli
