@@ -1,0 +1,34 @@
+#include "shell/mode_buttons.h"
+
+namespace orvane {
+
+namespace {
+constexpr int kFixedColour = 10;
+
+std::uint8_t ProfileByte(int colour, int mode) {
+  const int high = colour == kFixedColour ? 0xF : colour;
+  return static_cast<std::uint8_t>(high * 16 + mode);
+}
+
+std::uint8_t ButtonEffectByte(Mode mode, const ModeSwitches& s) {
+  if (mode != Mode::kGame) return s.beEnable ? static_cast<std::uint8_t>(s.buttonEffect) : 0;
+  if (s.beEnable && s.gdEnable) return static_cast<std::uint8_t>(s.buttonEffect + 4);
+  if (s.beEnable) return static_cast<std::uint8_t>(s.buttonEffect);
+  return s.gdEnable ? 4 : 0;
+}
+}  // namespace
+
+ModeWrites ModeButtonWrites(Mode mode, const ModeSwitches& s) {
+  const bool game = mode == Mode::kGame;
+  const std::uint8_t profile =
+      game && s.gdEnable ? 0x01 : ProfileByte(s.profileColour, static_cast<int>(mode));
+  static constexpr std::uint8_t kMirror164[] = {0x00, 0xF1, 0x02};
+  return {{{{164, profile},
+            {167, ButtonEffectByte(mode, s)},
+            {168, static_cast<std::uint8_t>(game ? 15 : 0)},
+            {169, 0},
+            {170, static_cast<std::uint8_t>(game ? 24 : 0)}}},
+          kMirror164[static_cast<int>(mode)]};
+}
+
+}  // namespace orvane
