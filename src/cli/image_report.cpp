@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <string>
 
+#include "buttons/function_names.h"
 #include "image/option_fields.h"
+#include "skin/language_table.h"
 
 namespace orvane::cli {
 
@@ -99,9 +101,31 @@ ReportNode UserSection(const Mirror& m) {
   return u;
 }
 
-ReportNode Codes(const Mirror& m, std::size_t first, std::size_t count) {
+// What naming needs from the image read: the fire keys of the info block and the mouse's
+// type. The fire macro file and the mouse's macro list are not loaded here, so gun codes are
+// named by their gun and macro references stay unnamed.
+CodeNameContext NamingContext(const MouseSession& session, const LanguageTable& language) {
+  const Mirror& m = session.State().ImageMirror;
+  CodeNameContext c;
+  c.language = &language;
+  for (int k = 1; k <= kFireKeyCount; ++k) {
+    FireKeySetting& key = c.fireKeys[static_cast<std::size_t>(k - 1)];
+    key.repeatCount = m[image::FireKeyCountOffset(k)] + 1;
+    key.delay = ReadBe16(m, image::FireKeyTimeOffset(k));
+  }
+  c.refreshUnderWay = true;  // nothing on screen to tick
+  c.icType = session.DeviceICType();
+  return c;
+}
+
+ReportNode Codes(const Mirror& m, std::size_t first, std::size_t count, CodeNameContext& naming) {
   ReportNode list = ReportNode::Array();
-  for (std::size_t i = 0; i < count; ++i) list.Push(Hex(Slice(m, first + 4 * i, 4)));
+  for (std::size_t i = 0; i < count; ++i) {
+    const FunctionCode code = FunctionCode::FromBytes(Slice(m, first + 4 * i, 4).first<4>());
+    ReportNode& entry = list.Push(ReportNode::Object());
+    entry.Add("code", code.Text());
+    entry.Add("name", FunctionCodeName(code, naming));
+  }
   return list;
 }
 
@@ -121,16 +145,18 @@ ReportNode InfoBlock(const Mirror& m) {
 
 }  // namespace
 
-ReportNode BuildImageReport(const MouseSession& session) {
+ReportNode BuildImageReport(const MouseSession& session, int languageIndex) {
   const ImageState& s = session.State();
   const Mirror& m = s.ImageMirror;
+  const LanguageSet languages = LanguageSet::LoadBuiltIn();
+  CodeNameContext naming = NamingContext(session, languages.Table(languageIndex));
   ReportNode root = ReportNode::Object();
   root.Add("device_type", std::string(DeviceTypeName(session.DeviceICType())));
   root.Add("vendor", VendorSection(m));
   root.Add("user", UserSection(m));
-  root.Add("profile1", Codes(m, image::kProfile1.first, image::kButtonCount));
-  root.Add("profile2", Codes(m, image::kProfile2.first, image::kButtonCount));
-  root.Add("combination_keys", Codes(m, image::kComboKeys.first, image::kComboKeyCount));
+  root.Add("profile1", Codes(m, image::kProfile1.first, image::kButtonCount, naming));
+  root.Add("profile2", Codes(m, image::kProfile2.first, image::kButtonCount, naming));
+  root.Add("combination_keys", Codes(m, image::kComboKeys.first, image::kComboKeyCount, naming));
   root.Add("info_block", InfoBlock(m));
   ReportNode& guns = root.Add("gun_table", ReportNode::Array());
   for (std::size_t g = 0; g < image::kGunCount; ++g)

@@ -6,6 +6,11 @@
 
 namespace orvane::cli {
 
-ReportNode BuildImageReport(const MouseSession& session);
+// The language of the names beside the function codes unless another is chosen: English.
+inline constexpr int kDefaultReportLanguage = 3;
+
+// Every function code is shown as {code, name}: the eight hex digits and the name the
+// button shows for it in language `languageIndex` (1..3).
+ReportNode BuildImageReport(const MouseSession& session, int languageIndex = kDefaultReportLanguage);
 
 }  // namespace orvane::cli
