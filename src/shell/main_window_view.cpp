@@ -1,0 +1,409 @@
+#include "shell/main_window_view.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QScreen>
+#include <QUrl>
+#include <QWindow>
+
+#include "image/image_layout.h"
+#include "image/whole_image_ops.h"
+#include "skin/pictures/skin_pictures.h"
+#include "skin/skin_table.h"
+
+namespace orvane {
+
+namespace {
+// Which skin key places which mouse-button caption: table key k drives control Key m.
+constexpr int kKeyControlOfSkinKey[12] = {1, 4, 7, 2, 5, 8, 3, 6, 9, 10, 11, 12};
+
+struct PageButton {
+  MainAction action;
+  int page;
+  int radio;
+};
+constexpr PageButton kPageButtons[] = {
+    {MainAction::kOfficeMode, 1, 1},  {MainAction::kGameMode, 1, 2},
+    {MainAction::kThirdMode, 1, 3},   {MainAction::kDpiPage, 2, 4},
+    {MainAction::kLightingPage, 3, 5}, {MainAction::kMacroPage, 4, 6},
+    {MainAction::kUpdatePage, 5, 7},  {MainAction::kEngineerPage, 7, 8},
+};
+
+const PageButton* FindPageButton(MainAction action) {
+  for (const PageButton& p : kPageButtons)
+    if (p.action == action) return &p;
+  return nullptr;
+}
+
+QString Hex(const std::array<std::uint8_t, 4>& code) {
+  return QString::asprintf("%02X%02X%02X%02X", code[0], code[1], code[2], code[3]);
+}
+
+// The skin fonts mapped to metric-compatible free fonts where Debian has them.
+QString FreeFontFor(const std::string& skinFont) {
+  if (skinFont == "Calibri") return "Carlito";
+  if (skinFont == "Arial Narrow") return "Liberation Sans Narrow";
+  return QString::fromStdString(skinFont);
+}
+}  // namespace
+
+// The window's answers to the device procedures.
+class MainWindow::Screens final : public ScreenHost {
+ public:
+  explicit Screens(MainWindow& w) : w_(w) {}
+  void ShowMessage(int id) override { w_.ShowMessageId(id); }
+  void ShowPlainMessage(int id) override {
+    w_.dialogs_.PlainMessage(QString::fromStdString(w_.languages_.Table(w_.languageIndex_).Text(id)));
+  }
+  void ShowText(const char* text) override { w_.dialogs_.Message(QString::fromUtf8(text), w_.skinFont_.family()); }
+  void ShowNoDeviceDisplay() override { w_.RefreshErrorAP(); }
+  void ShowInputBlockers() override { w_.ShowInputBlockers(); }
+  void HideInputBlockers() override { w_.HideInputBlockers(); }
+  void SetDevTimerEnabled(bool on) override {
+    if (on) w_.devTimer_.start(); else w_.devTimer_.stop();
+  }
+  void FillScreens() override { w_.FillScreens(); }
+  void ShowModePage() override {
+    w_.ShowPage(1);
+    w_.noDeviceShown_ = false;
+    QCoreApplication::processEvents();
+  }
+  void ClearDeviceState() override { w_.ClearDeviceState(); }
+
+ private:
+  MainWindow& w_;
+};
+
+MainWindow::MainWindow(DeviceStack& stack, Dialogs& dialogs, std::optional<UsbIds> deviceOverride)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Window),
+      stack_(stack),
+      dialogs_(dialogs),
+      global_(LoadGlobalSettings()),
+      languages_(LanguageSet::LoadBuiltIn()) {
+  setObjectName("TForm1");
+  setWindowTitle(kCaption);
+  busy_ = std::make_unique<BusyWindow>(this);
+  pump_ = std::make_unique<EventPump>(stack_.Time());
+  screens_ = std::make_unique<Screens>(*this);
+  services_ = std::make_unique<DeviceServices>(stack_.Backend(), *busy_, *pump_, *screens_,
+                                               StartupSessionConfig(deviceOverride));
+  codeNamer_ = Hex;
+  devTimer_.setInterval(DeviceWatch::kIntervalMs);
+  connect(&devTimer_, &QTimer::timeout, this, [this] { services_->watch.DevTimerTimer(); });
+  modeSwitches_.beEnable = global_.beEnable;
+  modeSwitches_.gdEnable = global_.gdEnable;
+  FormCreate();
+}
+
+MainWindow::~MainWindow() {
+  if (statusReader_) statusReader_->Stop();
+  services_->transport.ForgetDevice();
+}
+
+void MainWindow::FormCreate() {
+  BuildPages();
+  const QImage background = LoadSkinImage(u"L1_BackGround");
+  layoutSize_ = background.size();
+  BuildInputBlockers();
+  ShowInputBlockers();
+  FitPagesToBackground(1);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect r = screen->availableGeometry();
+    move(r.left() + (r.width() - width()) / 2, r.top() + (r.height() - height()) / 2);
+  }
+  mainButtons_ = std::make_unique<MainButtonBar>(
+      std::vector<QWidget*>(pages_.begin(), pages_.begin() + kPagesWithMainButtons),
+      [this](MainAction a) { OnMainAction(a); });
+  BuildKeyCaptions();
+  ApplySkinSet(1);
+  RefreshErrorAP();
+  ShowPage(1);
+  // The status reader hands its refreshes to this thread and never waits for them.
+  statusReader_ = std::make_unique<StatusReader>(
+      services_->transport, stack_.Time(), [this](StatusRefresh what) {
+        QMetaObject::invokeMethod(this, [this, what] {
+          if (what == StatusRefresh::kCurrentDpi) RefreshCurrentDPIStatus();
+          else RefreshCurrentProfileStatus();
+        }, Qt::QueuedConnection);
+      });
+  statusReader_->Start();
+  busy_->PlaceAtStart();
+}
+
+void MainWindow::StartDeviceWatch() { devTimer_.start(); }
+
+void MainWindow::BuildPages() {
+  for (int n = 1; n <= kPageCount; ++n) {
+    auto* page = new QWidget(this);
+    page->setObjectName(QString("gbPage%1").arg(n));
+    pages_.push_back(page);
+    if (n <= 6) {
+      auto* base = new PictureLabel(page, QString("Img_Base_%1").arg(n));
+      base->move(0, 0);
+      connect(base, &PictureLabel::pressed, this, [this](QMouseEvent*) {
+        HideAllMenu();
+        if (windowHandle()) windowHandle()->startSystemMove();
+      });
+      if (n != 5) new PictureLabel(page, QString("Img_P%1").arg(n));
+    }
+  }
+  for (int r = 1; r <= 8; ++r) {
+    auto* radio = new QRadioButton(this);
+    radio->setObjectName(QString("rb_%1").arg(r));
+    radio->hide();
+    radios_.push_back(radio);
+  }
+  static_cast<QRadioButton*>(radios_[0])->setChecked(true);
+}
+
+void MainWindow::BuildKeyCaptions() {
+  for (int m = 1; m <= 12; ++m) {
+    auto* picture = new PictureLabel(Page(1), QString("Img_Key%1").arg(m));
+    picture->SetPicture("KeyS_01");
+    auto* caption = new CaptionLabel(Page(1), QString("Key%1").arg(m));
+    caption->setGeometry(picture->geometry());
+  }
+}
+
+void MainWindow::BuildInputBlockers() {
+  for (int n = 1; n <= 5; ++n) {
+    auto* blocker = new QLabel(Page(n));
+    blocker->setObjectName(QString("Disable_All_%1").arg(n));
+    blocker->setAttribute(Qt::WA_TranslucentBackground);
+    blocker->hide();
+    blockers_.push_back(blocker);
+  }
+  auto* extra = new QLabel(Page(4));
+  extra->setObjectName("Disable_All_4_1");
+  extra->setAttribute(Qt::WA_TranslucentBackground);
+  extra->hide();
+  blockers_.push_back(extra);
+  for (QWidget* b : blockers_) b->resize(layoutSize_);
+}
+
+void MainWindow::ShowInputBlockers() {
+  for (int i = 0; i < 5; ++i) {
+    blockers_[static_cast<std::size_t>(i)]->show();
+    blockers_[static_cast<std::size_t>(i)]->raise();
+  }
+}
+
+void MainWindow::HideInputBlockers() {
+  for (int i = 0; i < 5; ++i) blockers_[static_cast<std::size_t>(i)]->hide();
+}
+
+void MainWindow::ApplySkinSet(int languageIndex) {
+  const SkinTable skin = SkinTable::Load(languageIndex);
+  const QString prefix = QString("L%1_").arg(languageIndex);
+  for (int n = 1; n <= 6; ++n)
+    Page(n)->findChild<PictureLabel*>(QString("Img_Base_%1").arg(n))->SetPicture(prefix + "BackGround");
+  static constexpr int kPagePictures[] = {1, 2, 3, 4, 6};
+  for (int n : kPagePictures) {
+    auto* picture = Page(n)->findChild<PictureLabel*>(QString("Img_P%1").arg(n));
+    picture->SetPicture(prefix + QString("Back%1").arg(n == 6 ? 5 : n));
+    picture->move(skin.X(QString("P%1").arg(n).toStdString()), skin.Y(QString("P%1").arg(n).toStdString()));
+  }
+  mainButtons_->ApplySkin(skin);
+  const SkinGroupText keyText = skin.Group("C");
+  for (int k = 1; k <= 12; ++k) {
+    const std::string item = "Key" + std::to_string(k);
+    const int m = kKeyControlOfSkinKey[k - 1];
+    auto* picture = Page(1)->findChild<PictureLabel*>(QString("Img_Key%1").arg(m));
+    auto* caption = Page(1)->findChild<CaptionLabel*>(QString("Key%1").arg(m));
+    const bool shown = skin.Find(item + "_Enable") ? skin.Shown(item) : false;
+    picture->setVisible(shown);
+    caption->setVisible(shown);
+    if (!shown) continue;
+    picture->move(skin.X(item), skin.Y(item));
+    caption->setGeometry(picture->geometry());
+    QFont font = caption->font();
+    font.setPointSize(keyText.size);
+    caption->setFont(font);
+    QPalette palette = caption->palette();
+    palette.setColor(QPalette::WindowText, QColor(keyText.colour & 0xFF, (keyText.colour >> 8) & 0xFF, (keyText.colour >> 16) & 0xFF));
+    caption->setPalette(palette);
+    caption->raise();
+  }
+  const LanguageTable& language = languages_.Table(languageIndex);
+  skinFont_ = QFont(FreeFontFor(language.FontName()));
+  mainButtons_->ApplyTexts(language, skinFont_);
+  QApplication::setApplicationDisplayName(QString::fromStdString(language.Title()));
+}
+
+void MainWindow::FitPagesToBackground(int page) {
+  const QSize size = page == 7 ? QSize(kEngineerWidth, kEngineerHeight) : layoutSize_;
+  setFixedSize(size);
+  for (int n = 1; n <= 6; ++n) Page(n)->setGeometry(0, 0, layoutSize_.width(), layoutSize_.height());
+  Page(7)->setGeometry(0, 0, kEngineerWidth, kEngineerHeight);
+  // The background's maroon pixels cut the window's shape.
+  const QImage background = LoadSkinImage(QString("L%1_BackGround").arg(languageIndex_));
+  if (page == 7 || background.isNull()) {
+    clearMask();
+  } else {
+    const QImage mask = background.createMaskFromColor(qRgb(128, 0, 0), Qt::MaskInColor);
+    setMask(QBitmap::fromImage(mask));
+  }
+}
+
+void MainWindow::ShowPage(int page) {
+  currentPage_ = page;
+  for (int n = 1; n <= kPageCount; ++n) Page(n)->setVisible(n == page);
+}
+
+void MainWindow::CheckRadio(int radio) {
+  static_cast<QRadioButton*>(radios_[static_cast<std::size_t>(radio - 1)])->setChecked(true);
+}
+
+void MainWindow::ShowMessageId(int id) {
+  dialogs_.Message(QString::fromStdString(languages_.Table(languageIndex_).Text(id)), skinFont_.family());
+}
+
+void MainWindow::OnMainAction(MainAction action) {
+  if (FindPageButton(action)) {
+    RunPageButton(action);
+    return;
+  }
+  MouseSession& session = services_->session;
+  switch (action) {
+    case MainAction::kPreset1:
+    case MainAction::kPreset2:
+    case MainAction::kPreset3: {
+      mainButtons_->SetPictures(action, 3);
+      const int n = 1 + static_cast<int>(action) - static_cast<int>(MainAction::kPreset1);
+      ApplyPreset(session, n);  // without a mouse it shows the message itself
+      break;
+    }
+    case MainAction::kMinimise:
+      showMinimized();
+      break;
+    case MainAction::kExit:
+      close();
+      break;
+    case MainAction::kWeb:
+      mainButtons_->SetPictures(action, 3);
+      if (global_.webEnable) QDesktopServices::openUrl(QUrl(QString::fromStdString(global_.web)));
+      break;
+    default:
+      break;  // language buttons and profile files arrive with their screens
+  }
+}
+
+void MainWindow::RunPageButton(MainAction action) {
+  const PageButton& button = *FindPageButton(action);
+  const bool mode = button.page == 1;
+  if (!services_->transport.DeviceOpen()) {
+    ShowMessageId(message::kDeviceNotFound);
+    return;
+  }
+  if (noDeviceShown_) return;
+  if (mode && services_->session.Refreshing()) return;
+  const bool engineer = action == MainAction::kEngineerPage;
+  if (!engineer) ShowInputBlockers();
+  HideAllMenu();
+  mainButtons_->ShowAllNormal();
+  noDeviceShown_ = false;
+  CheckRadio(button.radio);
+  if (mode) ApplyMode(static_cast<Mode>(button.radio - 1), true);
+  ShowPage(button.page);
+  FitPagesToBackground(button.page);
+  mainButtons_->SetPictures(action, 3);
+  HideInputBlockers();
+}
+
+void MainWindow::ApplyMode(Mode mode, bool writeToMouse) {
+  if (writeToMouse) {
+    const ModeWrites writes = ModeButtonWrites(mode, modeSwitches_);
+    for (const ModeWrite& w : writes.writes) services_->link.WriteConfigBytes(w.offset, w.value, 0, 0, 1);
+    services_->session.State().ImageMirror[image::kModeAndProfileColour] = writes.mirror164;
+  }
+  if (mode == Mode::kOffice) RefreshProfileKeys(1);
+  if (mode == Mode::kGame) RefreshProfileKeys(2);
+}
+
+void MainWindow::SetCodeNamer(std::function<QString(const std::array<std::uint8_t, 4>&)> namer) {
+  codeNamer_ = std::move(namer);
+  RefreshProfileKeys(shownProfile_);
+}
+
+void MainWindow::RefreshProfileKeys(int profile) {
+  shownProfile_ = profile;
+  const Mirror& m = services_->session.State().ImageMirror;
+  for (int b = 1; b <= 12; ++b) {
+    const std::size_t at = profile == 1 ? image::Profile1ButtonOffset(b) : image::Profile2ButtonOffset(b);
+    const std::array<std::uint8_t, 4> code{m[at], m[at + 1], m[at + 2], m[at + 3]};
+    if (auto* caption = Page(1)->findChild<CaptionLabel*>(QString("Key%1").arg(b)))
+      caption->setText(codeNamer_(code));
+  }
+}
+
+void MainWindow::ShowModeLook(Mode mode) {
+  static constexpr MainAction kModeButtons[] = {MainAction::kOfficeMode, MainAction::kGameMode};
+  if (mode == Mode::kThird) return;
+  mainButtons_->ShowAllNormal();
+  mainButtons_->SetPictures(kModeButtons[static_cast<int>(mode)], 3);
+  CheckRadio(static_cast<int>(mode) + 1);
+  ShowPage(1);
+  RefreshProfileKeys(mode == Mode::kOffice ? 1 : 2);
+}
+
+void MainWindow::RefreshErrorAP() {
+  services_->session.InitNoDevice();
+  noDeviceShown_ = true;
+  CheckRadio(1);
+  ShowPage(1);
+  RefreshProfileKeys(1);
+  mainButtons_->ShowAllNormal();
+  mainButtons_->SetPictures(MainAction::kOfficeMode, 3);
+}
+
+void MainWindow::FillScreens() {
+  const Mirror& m = services_->session.State().ImageMirror;
+  const int colour = m[image::kModeAndProfileColour] >> 4;
+  if (colour <= 9) modeSwitches_.profileColour = colour;
+  if (colour == 15) modeSwitches_.profileColour = 10;
+  const int effect = m[image::kButtonEffect];
+  modeSwitches_.buttonEffect = effect < 2 ? effect : (effect - 4 == 1 ? 1 : 0);
+  RefreshProfileKeys(shownProfile_);
+}
+
+void MainWindow::ClearDeviceState() {
+  HideAllMenu();
+  noDeviceShown_ = false;
+  HideInputBlockers();
+}
+
+void MainWindow::RefreshCurrentDPIStatus() {
+  MouseSession& session = services_->session;
+  std::array<std::uint8_t, 1> level{0};
+  if (HasConfigImage(session.DeviceICType())) session.Link().ReadBlock(image::kCurrentDpiLevel, level);
+  // The DPI page's level pictures arrive with that page; the level is kept for it.
+  services_->session.State().ImageMirror[image::kCurrentDpiLevel] = level[0];
+}
+
+void MainWindow::RefreshCurrentProfileStatus() {
+  MouseSession& session = services_->session;
+  std::array<std::uint8_t, 1> profile{0};
+  if (HasConfigImage(session.DeviceICType())) session.Link().ReadBlock(image::kModeAndProfileColour, profile);
+  const int mode = profile[0] & 0x0F;
+  if (mode == 0 || mode == 1) ShowModeLook(static_cast<Mode>(mode));
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && windowHandle()) windowHandle()->startSystemMove();
+  QWidget::mousePressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // FormCloseQuery: no further transfer starts; closing is always allowed.
+  devTimer_.stop();
+  if (statusReader_) statusReader_->Stop();
+  services_->transport.ForgetDevice();
+  busy_->hide();
+  event->accept();
+}
+
+}  // namespace orvane

@@ -1,0 +1,113 @@
+#pragma once
+// TForm1: the borderless skinned main window. It is a composition: the pages, the main
+// button bar, the button page's key captions, the input blockers, the busy window, and
+// the device services whose screen requests it answers.
+
+#include <QFont>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "device/device_stack.h"
+#include "shell/busy_window_view.h"
+#include "shell/device_services.h"
+#include "shell/dialogs_view.h"
+#include "shell/event_pump_view.h"
+#include "shell/main_buttons_view.h"
+#include "shell/mode_buttons.h"
+#include "shell/status_reader.h"
+#include "skin/global_settings.h"
+#include "skin/language_table.h"
+
+namespace orvane {
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kPageCount = 7;
+  static constexpr int kEngineerWidth = 1256;
+  static constexpr int kEngineerHeight = 680;
+  static constexpr const char* kCaption = "Orvane Gaming Mouse v1.0";
+
+  MainWindow(DeviceStack& stack, Dialogs& dialogs, std::optional<UsbIds> deviceOverride);
+  ~MainWindow() override;
+
+  // What the busy window's creation does: the device watch starts ticking.
+  void StartDeviceWatch();
+  DeviceServices& Services() { return *services_; }
+  DeviceWatch& Watch() { return services_->watch; }
+  QTimer& DevTimer() { return devTimer_; }
+  BusyWindow& Busy() { return *busy_; }
+
+  QWidget* Page(int n) const { return pages_[static_cast<std::size_t>(n - 1)]; }
+  int CurrentPage() const { return currentPage_; }
+  bool NoDeviceShown() const { return noDeviceShown_; }
+  int LanguageIndex() const { return languageIndex_; }
+  const QFont& SkinFont() const { return skinFont_; }
+
+  void OnMainAction(MainAction action);
+  // The screens' refreshes that the status reader asks for.
+  void RefreshCurrentDPIStatus();
+  void RefreshCurrentProfileStatus();
+  // The names shown on the button page for a function code (hex until names arrive).
+  void SetCodeNamer(std::function<QString(const std::array<std::uint8_t, 4>&)> namer);
+
+  // Screen parts of the device procedures.
+  void RefreshErrorAP();
+  void FillScreens();
+  void ClearDeviceState();
+  void ShowInputBlockers();
+  void HideInputBlockers();
+  void HideAllMenu() {}
+  void ShowMessageId(int id);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  class Screens;
+
+  void FormCreate();
+  void BuildPages();
+  void BuildKeyCaptions();
+  void BuildInputBlockers();
+  void ApplySkinSet(int languageIndex);
+  void FitPagesToBackground(int page);
+  void ShowPage(int page);
+  void CheckRadio(int radio);
+  void RunPageButton(MainAction action);
+  void ApplyMode(Mode mode, bool writeToMouse);
+  void RefreshProfileKeys(int profile);
+  void ShowModeLook(Mode mode);
+
+  DeviceStack& stack_;
+  Dialogs& dialogs_;
+  GlobalSettings global_;
+  LanguageSet languages_;
+  int languageIndex_ = 1;
+  QFont skinFont_;
+  std::unique_ptr<BusyWindow> busy_;
+  std::unique_ptr<EventPump> pump_;
+  std::unique_ptr<Screens> screens_;
+  std::unique_ptr<DeviceServices> services_;
+  std::unique_ptr<StatusReader> statusReader_;
+  QTimer devTimer_;
+
+  std::vector<QWidget*> pages_;
+  std::vector<QWidget*> radios_;  // rb_1..rb_8
+  std::unique_ptr<MainButtonBar> mainButtons_;
+  std::vector<QWidget*> blockers_;  // Disable_All_1..5, then Disable_All_4_1
+  int currentPage_ = 1;
+  bool noDeviceShown_ = false;
+  QSize layoutSize_;
+  ModeSwitches modeSwitches_;
+  int shownProfile_ = 1;
+  std::function<QString(const std::array<std::uint8_t, 4>&)> codeNamer_;
+};
+
+}  // namespace orvane

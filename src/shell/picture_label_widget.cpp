@@ -1,0 +1,63 @@
+#include "shell/picture_label_widget.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+
+#include "skin/pictures/skin_pictures.h"
+
+namespace orvane {
+
+PictureLabel::PictureLabel(QWidget* parent, const QString& objectName) : QLabel(parent) {
+  setObjectName(objectName);
+  setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void PictureLabel::SetPicture(const QString& name) {
+  picture_ = name;
+  const QPixmap pixmap = LoadSkinPicture(name);
+  setPixmap(pixmap);
+  if (!pixmap.isNull()) resize(pixmap.size());
+}
+
+void PictureLabel::mousePressEvent(QMouseEvent* event) {
+  emit pressed(event);
+  QLabel::mousePressEvent(event);
+}
+
+void PictureLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+  QLabel::mouseReleaseEvent(event);
+}
+
+CaptionLabel::CaptionLabel(QWidget* parent, const QString& objectName) : QLabel(parent) {
+  setObjectName(objectName);
+  setAlignment(Qt::AlignCenter);
+  setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void CaptionLabel::SetFittedText(const QString& text, const QFont& font) {
+  static constexpr int kSmallestPoints = 7;
+  QFont fitted = font;
+  const int room = width() - 4;
+  while (fitted.pointSize() > kSmallestPoints && QFontMetrics(fitted).horizontalAdvance(text) > room)
+    fitted.setPointSize(fitted.pointSize() - 1);
+  setFont(fitted);
+  setText(text);
+}
+
+void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+  QLabel::mouseReleaseEvent(event);
+}
+
+void CaptionLabel::enterEvent(QEnterEvent* event) {
+  emit hovered();
+  QLabel::enterEvent(event);
+}
+
+void CaptionLabel::leaveEvent(QEvent* event) {
+  emit left();
+  QLabel::leaveEvent(event);
+}
+
+}  // namespace orvane
