@@ -135,7 +135,7 @@ int RunPreset(CommandContext& c) {
 
 int RunShow(CommandContext& c) {
   if (const int status = c.session.OpenMouse(); status != kExitOk) return status;
-  const ReportNode report = BuildImageReport(c.session.Session());
+  const ReportNode report = BuildImageReport(c.session.Session(), c.options.language);
   if (c.options.json) {
     report.WriteJson(c.out);
     c.out << '\n';

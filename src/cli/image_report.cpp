@@ -1,5 +1,7 @@
 #include "cli/image_report.h"
 
+#include "buttons/image_naming.h"
+
 #include <cstdio>
 #include <string>
 
@@ -104,20 +106,6 @@ ReportNode UserSection(const Mirror& m) {
 // What naming needs from the image read: the fire keys of the info block and the mouse's
 // type. The fire macro file and the mouse's macro list are not loaded here, so gun codes are
 // named by their gun and macro references stay unnamed.
-CodeNameContext NamingContext(const MouseSession& session, const LanguageTable& language) {
-  const Mirror& m = session.State().ImageMirror;
-  CodeNameContext c;
-  c.language = &language;
-  for (int k = 1; k <= kFireKeyCount; ++k) {
-    FireKeySetting& key = c.fireKeys[static_cast<std::size_t>(k - 1)];
-    key.repeatCount = m[image::FireKeyCountOffset(k)] + 1;
-    key.delay = ReadBe16(m, image::FireKeyTimeOffset(k));
-  }
-  c.refreshUnderWay = true;  // nothing on screen to tick
-  c.icType = session.DeviceICType();
-  return c;
-}
-
 ReportNode Codes(const Mirror& m, std::size_t first, std::size_t count, CodeNameContext& naming) {
   ReportNode list = ReportNode::Array();
   for (std::size_t i = 0; i < count; ++i) {
@@ -149,7 +137,9 @@ ReportNode BuildImageReport(const MouseSession& session, int languageIndex) {
   const ImageState& s = session.State();
   const Mirror& m = s.ImageMirror;
   const LanguageSet languages = LanguageSet::LoadBuiltIn();
-  CodeNameContext naming = NamingContext(session, languages.Table(languageIndex));
+  CodeNameContext naming =
+      NamingContextFromImage(m, session.DeviceICType(), languages.Table(languageIndex));
+  naming.refreshUnderWay = true;  // nothing on screen to tick
   ReportNode root = ReportNode::Object();
   root.Add("device_type", std::string(DeviceTypeName(session.DeviceICType())));
   root.Add("vendor", VendorSection(m));

@@ -60,6 +60,20 @@ std::size_t ReportNode::ScalarTextWidth() const {
   return width;
 }
 
+bool ReportNode::WriteInlineRecord(std::ostream& out) const {
+  // A small record of plain values fits on one line: "value=3 text=1000Hz".
+  const auto* members = std::get_if<Members>(&value_);
+  if (!members || members->empty() || members->size() > 3 ||
+      !std::all_of(members->begin(), members->end(), [](const auto& m) { return m.second.IsScalar(); }))
+    return false;
+  for (const auto& [name, value] : *members) {
+    out << ' ' << name << '=';
+    value.WriteScalarText(out);
+  }
+  out << '\n';
+  return true;
+}
+
 bool ReportNode::IsScalar() const {
   return !std::holds_alternative<Members>(value_) && !std::holds_alternative<Items>(value_);
 }
@@ -124,16 +138,7 @@ void ReportNode::WriteText(std::ostream& out, int indent) const {
         out << ' ';
         node.WriteScalarText(out);
         out << '\n';
-      } else if (const auto* inner = std::get_if<Members>(&node.value_);
-                 inner && !inner->empty() && inner->size() <= 3 &&
-                 std::all_of(inner->begin(), inner->end(),
-                             [](const auto& m) { return m.second.IsScalar(); })) {
-        // A small record of plain values fits on one line: "value=3 text=1000Hz".
-        for (const auto& [innerName, value] : *inner) {
-          out << ' ' << innerName << '=';
-          value.WriteScalarText(out);
-        }
-        out << '\n';
+      } else if (node.WriteInlineRecord(out)) {
       } else if (const auto* items = std::get_if<Items>(&node.value_);
                  items && node.ScalarTextWidth() <= 100) {
         for (const ReportNode& item : *items) {
@@ -155,6 +160,7 @@ void ReportNode::WriteText(std::ostream& out, int indent) const {
         out << ' ';
         node.WriteScalarText(out);
         out << '\n';
+      } else if (node.WriteInlineRecord(out)) {
       } else {
         out << '\n';
         node.WriteText(out, indent + 2);

@@ -37,6 +37,8 @@ class ReportNode {
   using Value = std::variant<Members, Items, std::int64_t, std::string, bool>;
   explicit ReportNode(Value v) : value_(std::move(v)) {}
   bool IsScalar() const;
+  // Writes a record of at most three plain values on one line; false for anything else.
+  bool WriteInlineRecord(std::ostream& out) const;
   // Width of an array of plain values written on one line; SIZE_MAX for anything else.
   std::size_t ScalarTextWidth() const;
   void WriteScalarText(std::ostream& out) const;
