@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "buttons/image_naming.h"
 #include "image/image_layout.h"
 #include "image/whole_image_ops.h"
 #include "skin/pictures/skin_pictures.h"
@@ -37,10 +38,6 @@ const PageButton* FindPageButton(MainAction action) {
   for (const PageButton& p : kPageButtons)
     if (p.action == action) return &p;
   return nullptr;
-}
-
-QString Hex(const std::array<std::uint8_t, 4>& code) {
-  return QString::asprintf("%02X%02X%02X%02X", code[0], code[1], code[2], code[3]);
 }
 
 // The skin fonts mapped to metric-compatible free fonts where Debian has them.
@@ -91,7 +88,6 @@ MainWindow::MainWindow(DeviceStack& stack, Dialogs& dialogs, std::optional<UsbId
   screens_ = std::make_unique<Screens>(*this);
   services_ = std::make_unique<DeviceServices>(stack_.Backend(), *busy_, *pump_, *screens_,
                                                StartupSessionConfig(deviceOverride));
-  codeNamer_ = Hex;
   devTimer_.setInterval(DeviceWatch::kIntervalMs);
   connect(&devTimer_, &QTimer::timeout, this, [this] { services_->watch.DevTimerTimer(); });
   modeSwitches_.beEnable = global_.beEnable;
@@ -324,19 +320,18 @@ void MainWindow::ApplyMode(Mode mode, bool writeToMouse) {
   if (mode == Mode::kGame) RefreshProfileKeys(2);
 }
 
-void MainWindow::SetCodeNamer(std::function<QString(const std::array<std::uint8_t, 4>&)> namer) {
-  codeNamer_ = std::move(namer);
-  RefreshProfileKeys(shownProfile_);
-}
-
 void MainWindow::RefreshProfileKeys(int profile) {
   shownProfile_ = profile;
-  const Mirror& m = services_->session.State().ImageMirror;
+  const MouseSession& session = services_->session;
+  const Mirror& m = session.State().ImageMirror;
+  CodeNameContext naming =
+      NamingContextFromImage(m, session.DeviceICType(), languages_.Table(languageIndex_));
+  naming.refreshUnderWay = session.Refreshing();
   for (int b = 1; b <= 12; ++b) {
     const std::size_t at = profile == 1 ? image::Profile1ButtonOffset(b) : image::Profile2ButtonOffset(b);
-    const std::array<std::uint8_t, 4> code{m[at], m[at + 1], m[at + 2], m[at + 3]};
+    const FunctionCode code(m[at], m[at + 1], m[at + 2], m[at + 3]);
     if (auto* caption = Page(1)->findChild<CaptionLabel*>(QString("Key%1").arg(b)))
-      caption->setText(codeNamer_(code));
+      caption->SetFittedText(QString::fromStdString(FunctionCodeName(code, naming)), caption->font());
   }
 }
 

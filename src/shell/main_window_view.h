@@ -53,8 +53,6 @@ class MainWindow : public QWidget {
   // The screens' refreshes that the status reader asks for.
   void RefreshCurrentDPIStatus();
   void RefreshCurrentProfileStatus();
-  // The names shown on the button page for a function code (hex until names arrive).
-  void SetCodeNamer(std::function<QString(const std::array<std::uint8_t, 4>&)> namer);
 
   // Screen parts of the device procedures.
   void RefreshErrorAP();
@@ -107,7 +105,6 @@ class MainWindow : public QWidget {
   QSize layoutSize_;
   ModeSwitches modeSwitches_;
   int shownProfile_ = 1;
-  std::function<QString(const std::array<std::uint8_t, 4>&)> codeNamer_;
 };
 
 }  // namespace orvane

@@ -1,0 +1,136 @@
+// The main window offscreen on the simulated mouse with a virtual clock.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QTest>
+
+#include "device/simulated_mouse.h"
+#include "device/tracing_backend.h"
+#include "shell/main_window_view.h"
+
+namespace orvane {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeviceStackOptions options;
+    options.simulate = true;
+    options.traceFile = "/dev/null";  // keeps the tracer in the stack
+    std::string error;
+    DeviceStack::Failure failure;
+    stack = DeviceStack::Create(options, error, failure);
+    ASSERT_TRUE(stack) << error;
+    window = std::make_unique<MainWindow>(*stack, dialogs, std::nullopt);
+    window->show();
+  }
+  void TearDown() override { window.reset(); }
+
+  template <typename T = QWidget>
+  T* Find(const QString& name) const {
+    T* w = window->findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+  }
+  QString Caption(const QString& name) const { return Find<QLabel>(name)->text(); }
+  QString Picture(const QString& name) const { return Find<PictureLabel>(name)->Picture(); }
+  void Click(const QString& name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
+  void ReadMouse() {
+    window->Watch().DevTimerTimer();
+    ASSERT_TRUE(window->Services().transport.DeviceOpen());
+  }
+  std::vector<std::string> ConfigWrites() const {
+    std::vector<std::string> out;
+    for (const TraceEntry& e : stack->Tracer()->Entries())
+      if (e.kind == 'S' && e.bytes[0] == 0x40 && e.bytes[1] == 0x05) out.push_back(FormatTraceEntry(e));
+    return out;
+  }
+
+  // Message Str022 in language 1, the language every start begins with.
+  static QString NotFound() { return QString::fromStdString(LanguageSet::LoadBuiltIn().Table(1).Text(22)); }
+
+  ScriptedDialogs dialogs;
+  std::unique_ptr<DeviceStack> stack;
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsOnTheNoDeviceDisplayBehindTheBlockers) {
+  EXPECT_EQ(window->objectName(), "TForm1");
+  EXPECT_EQ(window->size(), QSize(1030, 662));
+  EXPECT_TRUE(window->NoDeviceShown());
+  EXPECT_TRUE(Find("Disable_All_1")->isVisible());
+  EXPECT_TRUE(Find("gbPage1")->isVisible());
+  EXPECT_FALSE(Find("gbPage2")->isVisible());
+  EXPECT_EQ(Picture("Img_Main_1"), "SetS_03");
+  EXPECT_EQ(Picture("Img_Switch_3"), "SetS_01");
+  // Factory image 1 is shown: button 1 of profile 1 is the left key.
+  EXPECT_EQ(Caption("Key1"), QString::fromUtf8("Левая кнопка"));
+  EXPECT_EQ(Caption("Btn_Main_2"), QString::fromUtf8("Офисный режим"));
+  EXPECT_TRUE(stack->Tracer()->Entries().empty());
+}
+
+TEST_F(MainWindowTest, TheFirstTickReadsTheMouseAndReleasesTheWindow) {
+  ReadMouse();
+  EXPECT_FALSE(window->NoDeviceShown());
+  EXPECT_FALSE(Find("Disable_All_1")->isVisible());
+  EXPECT_FALSE(window->Services().session.Refreshing());
+  EXPECT_FALSE(window->Busy().isVisible());
+}
+
+TEST_F(MainWindowTest, GameModeWritesTheUserSectionAndShowsProfileTwo) {
+  ReadMouse();
+  stack->Tracer()->Clear();
+  Click("Btn_Switch_1");  // the shipped layout has GD_Enable on and BE_Enable off
+  EXPECT_EQ(ConfigWrites(), (std::vector<std::string>{
+                                "S 40 05 00 A4 01 00 00 01", "S 40 05 00 A7 04 00 00 01",
+                                "S 40 05 00 A8 0F 00 00 01", "S 40 05 00 A9 00 00 00 01",
+                                "S 40 05 00 AA 18 00 00 01"}));
+  EXPECT_TRUE(Find<QRadioButton>("rb_2")->isChecked());
+  EXPECT_EQ(Picture("Img_Switch_4"), "SetS_03");
+  EXPECT_EQ(Picture("Img_Main_4"), "SetS_01");
+  EXPECT_EQ(window->Services().session.State().ImageMirror[164], 0xF1);
+}
+
+TEST_F(MainWindowTest, PageButtonsNeedAMouse) {
+  Click("Btn_Adv_1");
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0], NotFound());
+  EXPECT_EQ(window->CurrentPage(), 1);
+}
+
+TEST_F(MainWindowTest, PageButtonsSwitchPagesOnceTheMouseIsRead) {
+  ReadMouse();
+  Click("Btn_Adv_2");
+  EXPECT_EQ(window->CurrentPage(), 2);
+  EXPECT_TRUE(Find("gbPage2")->isVisible());
+  EXPECT_FALSE(Find("gbPage1")->isVisible());
+  EXPECT_TRUE(Find<QRadioButton>("rb_4")->isChecked());
+  EXPECT_EQ(Picture("Img_Adv_3"), "SetS_03");
+  window->OnMainAction(MainAction::kEngineerPage);
+  EXPECT_EQ(window->size(), QSize(1256, 680));
+}
+
+TEST_F(MainWindowTest, TheMouseOwnProfileKeyShowsTheOtherMode) {
+  ReadMouse();
+  ASSERT_TRUE(stack->Sim()->PressProfileKey());
+  // The status reader posts the refresh; let it arrive.
+  for (int i = 0; i < 200 && !Find<QRadioButton>("rb_2")->isChecked(); ++i) {
+    QTest::qWait(10);
+  }
+  EXPECT_TRUE(Find<QRadioButton>("rb_2")->isChecked());
+  EXPECT_EQ(Picture("Img_Switch_1"), "SetS_03");
+}
+
+TEST_F(MainWindowTest, UnplugForgetsTheMouse) {
+  ReadMouse();
+  stack->Sim()->Unplug();
+  window->Watch().DevTimerTimer();
+  EXPECT_FALSE(window->Services().transport.DeviceOpen());
+  Click("Btn_Breath_1");
+  EXPECT_EQ(dialogs.shown.back(), NotFound());
+}
+
+}  // namespace
+}  // namespace orvane
