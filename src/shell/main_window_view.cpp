@@ -128,6 +128,10 @@ void MainWindow::FormCreate() {
       });
   statusReader_->Start();
   busy_->PlaceAtStart();
+  hover_ = std::make_unique<HoverEffects>(
+      *this, HoverEffects::Context{global_.trEnable, [this] { return languageIndex_; }, [this](int id) {
+        return QString::fromStdString(languages_.Table(languageIndex_).Text(id));
+      }});
 }
 
 void MainWindow::StartDeviceWatch() { devTimer_.start(); }

@@ -16,6 +16,7 @@
 #include "shell/device_services.h"
 #include "shell/dialogs_view.h"
 #include "shell/event_pump_view.h"
+#include "shell/hover_effects_view.h"
 #include "shell/main_buttons_view.h"
 #include "shell/mode_buttons.h"
 #include "shell/status_reader.h"
@@ -42,6 +43,7 @@ class MainWindow : public QWidget {
   DeviceWatch& Watch() { return services_->watch; }
   QTimer& DevTimer() { return devTimer_; }
   BusyWindow& Busy() { return *busy_; }
+  HoverEffects& Hover() { return *hover_; }
 
   QWidget* Page(int n) const { return pages_[static_cast<std::size_t>(n - 1)]; }
   int CurrentPage() const { return currentPage_; }
@@ -105,6 +107,7 @@ class MainWindow : public QWidget {
   QSize layoutSize_;
   ModeSwitches modeSwitches_;
   int shownProfile_ = 1;
+  std::unique_ptr<HoverEffects> hover_;
 };
 
 }  // namespace orvane
