@@ -78,7 +78,7 @@ TEST_F(ShowNames, JsonAndTextGiveEveryButtonItsName) {
 
   const Outcome text = Orvanectl("--simulate=" + mouse + " show");
   ASSERT_EQ(text.status, 0) << text.out;
-  const std::regex textPair("code: ([0-9A-F]{8})\\n\\s*name: ([^\\n]*)\\n");
+  const std::regex textPair("code=([0-9A-F]{8}) name=([^\\n]*)\\n");
   EXPECT_EQ(CodesAndNames(text.out, textPair), kPreset3);
 }
 
