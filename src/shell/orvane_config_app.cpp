@@ -1,18 +1,25 @@
 // orvane-config: the skinned window over the same core as orvanectl.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
+#include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "device/sim_options.h"
 #include "device/transport.h"
 #include "shell/main_window_view.h"
+#include "shell/scenario_runner_view.h"
+#include "shell/scenario_script.h"
 
 namespace {
 
@@ -22,11 +29,14 @@ struct AppOptions {
   bool engineer = false;
   int quitAfterMs = -1;  // --quit-after-start: measure start-up, then end
   std::string screenshot;  // --screenshot FILE: picture of the window once the mouse is read
+  std::string script;      // --script FILE: a scenario run on the simulated mouse
+  bool quitAfterPaint = false;  // --quit-after-paint: print the first paint's time, then end
 };
 
 const char* const kUsage =
     "Usage: orvane-config [--simulate[=IMAGE]] [--sim KEY=VALUE] [--device VID:PID]\n"
-    "                     [--trace FILE] [--engineer] [--quit-after-start]\n";
+    "                     [--trace FILE] [--engineer] [--quit-after-start]\n"
+    "                     [--quit-after-paint] [--screenshot FILE] [--script FILE]\n";
 
 bool ParseHexIds(const std::string& text, orvane::UsbIds& ids) {
   unsigned vid = 0, pid = 0;
@@ -71,13 +81,60 @@ bool ParseOptions(const std::vector<std::string>& args, AppOptions& o, std::stri
       o.screenshot = v;
     } else if (a == "--quit-after-start") {
       o.quitAfterMs = 0;
+    } else if (a == "--quit-after-paint") {
+      o.quitAfterPaint = true;
+    } else if (a == "--script" && value(v)) {
+      o.script = v;
     } else {
       error = "unknown option " + a;
       return false;
     }
   }
+  if (!o.script.empty() && !o.stack.simulate) {
+    error = "--script runs on the simulated mouse: add --simulate";
+    return false;
+  }
   return true;
 }
+
+// Reads and parses a scenario file; false with the reasons printed.
+bool LoadScenario(const std::string& path, orvane::Scenario& scenario) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::cerr << "orvane-config: cannot read the scenario '" << path << "'\n";
+    return false;
+  }
+  std::ostringstream text;
+  text << in.rdbuf();
+  scenario = orvane::ParseScenario(text.str());
+  for (const orvane::ScenarioError& e : scenario.errors) std::cerr << path << ':' << e.line << ": " << e.message << '\n';
+  return scenario.errors.empty();
+}
+
+// Notes the first time the window is painted (the skin is applied by then), prints how long
+// after the start of main() that was, and ends the program.
+class FirstPaintWatch final : public QObject {
+ public:
+  FirstPaintWatch(const QElapsedTimer& sinceStart, QWidget& window) : sinceStart_(sinceStart) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !seen_) {
+      seen_ = true;
+      QTimer::singleShot(0, qApp, [this] {
+        std::cout << "painted " << sinceStart_.nsecsElapsed() / 1000 / 1000.0 << " ms after main\n" << std::flush;
+        QCoreApplication::quit();
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  const QElapsedTimer& sinceStart_;
+  bool seen_ = false;
+};
 
 bool HaveDisplay() {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -100,6 +157,8 @@ bool AskRunningInstanceToShow() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  QElapsedTimer sinceStart;
+  sinceStart.start();
   const std::vector<std::string> args(argv + 1, argv + argc);
   for (const std::string& a : args) {
     if (a == "--help" || a == "-h") {
@@ -113,6 +172,12 @@ int main(int argc, char** argv) {
     std::cerr << "orvane-config: " << error << '\n' << kUsage;
     return 1;
   }
+  orvane::Scenario scenario;
+  if (!options.script.empty()) {
+    if (!LoadScenario(options.script, scenario)) return 2;
+    // The scenario's trace expectations need the reports recorded.
+    if (options.stack.traceFile.empty()) options.stack.traceFile = "/dev/null";
+  }
   if (!HaveDisplay()) {
     std::cerr << "orvane-config: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                  "Run it on a desktop, or use the command-line tool: orvanectl --help\n";
@@ -120,7 +185,9 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Gaming Mouse");
-  if (AskRunningInstanceToShow()) return 0;
+  // A scenario runs its own window, beside any other instance.
+  const bool singleInstance = options.script.empty();
+  if (singleInstance && AskRunningInstanceToShow()) return 0;
 
   orvane::DeviceStack::Failure failure;
   auto stack = orvane::DeviceStack::Create(options.stack, error, failure);
@@ -128,12 +195,16 @@ int main(int argc, char** argv) {
     std::cerr << "orvane-config: " << error << '\n';
     return failure == orvane::DeviceStack::Failure::kFile ? 4 : 1;
   }
-  orvane::QtDialogs dialogs(nullptr);
+  orvane::QtDialogs qtDialogs(nullptr);
+  orvane::ScriptedDialogs scriptedDialogs;
+  orvane::Dialogs& dialogs = options.script.empty() ? static_cast<orvane::Dialogs&>(qtDialogs) : scriptedDialogs;
   orvane::MainWindow window(*stack, dialogs, options.device);
 
   QLocalServer server;
-  QLocalServer::removeServer(InstanceName());
-  server.listen(InstanceName());
+  if (singleInstance) {
+    QLocalServer::removeServer(InstanceName());
+    server.listen(InstanceName());
+  }
   QObject::connect(&server, &QLocalServer::newConnection, &window, [&] {
     while (QLocalSocket* peer = server.nextPendingConnection()) {
       peer->deleteLater();
@@ -144,8 +215,16 @@ int main(int argc, char** argv) {
     }
   });
 
+  std::unique_ptr<FirstPaintWatch> paintWatch;
+  if (options.quitAfterPaint) paintWatch = std::make_unique<FirstPaintWatch>(sinceStart, window);
   window.show();
   window.StartDeviceWatch();
+  std::unique_ptr<orvane::ScenarioRunner> runner;
+  if (!options.script.empty()) {
+    runner = std::make_unique<orvane::ScenarioRunner>(window, *stack, scriptedDialogs, std::cerr);
+    runner->TakeOverDeviceWatch();
+    QTimer::singleShot(0, &app, [&] { app.exit(runner->Run(scenario, options.script) ? 0 : 1); });
+  }
   if (options.engineer) window.OnMainAction(orvane::MainAction::kEngineerPage);
   if (!options.screenshot.empty()) {
     // The first device watch tick comes after 1.5 s; by 2.5 s the mouse has been read.
