@@ -279,5 +279,19 @@ TEST_F(HoverTest, StartupPicturesFollowTheTableAndSkipMissingControls) {
   EXPECT_EQ(Picture("Img_Key12"), "KeyS_01");
 }
 
+TEST_F(HoverTest, ThePointerMovingOntoACaptionHoversIt) {
+  ReadMouse();
+  QWidget* key = Find("Key2");
+  ASSERT_TRUE(key->isVisible());
+  QTest::mouseMove(window.get(), key->mapTo(window.get(), key->rect().center()));
+  QTest::qWait(20);
+  EXPECT_EQ(Picture("Img_Key2"), "KeyS_02");
+  QWidget* main = Find("Btn_Adv_1");
+  QTest::mouseMove(window.get(), main->mapTo(window.get(), main->rect().center()));
+  QTest::qWait(20);
+  EXPECT_EQ(Picture("Img_Key2"), "KeyS_01");
+  EXPECT_EQ(Picture("Img_Adv_1"), "SetS_02");
+}
+
 }  // namespace
 }  // namespace orvane
