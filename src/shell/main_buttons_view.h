@@ -1,7 +1,7 @@
 #pragma once
 // The main buttons of pages 1..5: each is a caption label over a picture, repeated on every
 // page with the suffix 1..5 (`Btn_Main_3` over `Img_Main_3`). One table names every family,
-// its skin item, its caption and what it does; one handler serves each family.
+// its caption and what it does; one handler serves each family. The skin applier places them.
 
 #include <QString>
 #include <QWidget>
@@ -13,7 +13,6 @@
 
 namespace orvane {
 
-class SkinTable;
 class LanguageTable;
 
 enum class MainAction {
@@ -26,7 +25,6 @@ enum class SkinGroup { kA, kB, kWeb, kHidden };
 
 struct MainButtonFamily {
   const char* name;         // "Main": controls Btn_Main_k and Img_Main_k
-  const char* skinItem;     // "Btn_B1"; empty for buttons placed otherwise
   SkinGroup group;
   int captionId;            // language id of the caption, 0 for none
   const char* picture;      // the normal picture; the family's _02/_03 are its states
@@ -47,7 +45,6 @@ struct MainButton {
   int page;  // 1..5
   PictureLabel* picture;
   CaptionLabel* caption;
-  int groupPointSize;  // the skin group's text size
 };
 
 class MainButtonBar {
@@ -61,8 +58,8 @@ class MainButtonBar {
   void ShowAllNormal();
   void SetPictures(MainAction action, int state);
 
-  // Places and shows or hides every family from the skin table; texts from the language.
-  void ApplySkin(const SkinTable& skin);
+  // Every caption in the language's text, in `font` at the skin's text size of its group;
+  // the caption is also the button's hint.
   void ApplyTexts(const LanguageTable& language, const QFont& font);
 
  private:

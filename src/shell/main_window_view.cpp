@@ -4,11 +4,14 @@
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusTipEvent>
 #include <QUrl>
 #include <QWindow>
+#include <algorithm>
 
 #include "buttons/image_naming.h"
 #include "image/image_layout.h"
@@ -19,9 +22,6 @@
 namespace orvane {
 
 namespace {
-// Which skin key places which mouse-button caption: table key k drives control Key m.
-constexpr int kKeyControlOfSkinKey[12] = {1, 4, 7, 2, 5, 8, 3, 6, 9, 10, 11, 12};
-
 struct PageButton {
   MainAction action;
   int page;
@@ -46,6 +46,18 @@ QString FreeFontFor(const std::string& skinFont) {
   if (skinFont == "Arial Narrow") return "Liberation Sans Narrow";
   return QString::fromStdString(skinFont);
 }
+
+// The status line of the background, right of its lamp.
+constexpr QRect kStatusLine{200, 612, 336, 30};
+constexpr int kStatusPointSize = 9;
+const QColor kStatusColour(170, 190, 205);
+
+// The page pictures of a skin set: page control and picture role.
+struct PagePicture {
+  int page;
+  const char* role;
+};
+constexpr PagePicture kPagePictures[] = {{1, "Back1"}, {2, "Back2"}, {3, "Back3"}, {4, "Back4"}, {6, "Back5"}};
 }  // namespace
 
 // The window's answers to the device procedures.
@@ -115,6 +127,9 @@ void MainWindow::FormCreate() {
       std::vector<QWidget*>(pages_.begin(), pages_.begin() + kPagesWithMainButtons),
       [this](MainAction a) { OnMainAction(a); });
   BuildKeyCaptions();
+  BuildLanguageRadios();
+  BuildStatusLine();
+  skinApplier_ = std::make_unique<SkinApplier>(*this);
   ApplySkinSet(1);
   RefreshErrorAP();
   ShowPage(1);
@@ -196,42 +211,121 @@ void MainWindow::HideInputBlockers() {
   for (int i = 0; i < 5; ++i) blockers_[static_cast<std::size_t>(i)]->hide();
 }
 
-void MainWindow::ApplySkinSet(int languageIndex) {
-  const SkinTable skin = SkinTable::Load(languageIndex);
-  const QString prefix = QString("L%1_").arg(languageIndex);
+void MainWindow::BuildLanguageRadios() {
+  // Their own parent keeps them out of the page radios' exclusive set.
+  auto* holder = new QWidget(this);
+  holder->setObjectName("LanguageRadios");
+  holder->hide();
+  for (int n = 1; n <= kLanguageCount; ++n) {
+    auto* radio = new QRadioButton(holder);
+    radio->setObjectName(QString("rb_Lang%1").arg(n));
+    languageRadios_.push_back(radio);
+  }
+  static_cast<QRadioButton*>(languageRadios_[0])->setChecked(true);
+}
+
+void MainWindow::BuildStatusLine() {
+  statusLine_ = new QLabel(this);
+  statusLine_->setObjectName("lbl_Content");
+  statusLine_->setGeometry(kStatusLine);
+  statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  statusLine_->setAttribute(Qt::WA_TranslucentBackground);
+  statusLine_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  QPalette palette = statusLine_->palette();
+  palette.setColor(QPalette::WindowText, kStatusColour);
+  statusLine_->setPalette(palette);
+}
+
+bool MainWindow::ApplySkinSet(int languageIndex) {
+  return ApplySkinSet(languageIndex, SkinTable::Load(languageIndex));
+}
+
+bool MainWindow::ApplySkinSet(int languageIndex, const SkinTable& skin) {
+  SkinLayout layout;
+  try {
+    layout = ReadSkinLayout(skin, global_, skinApplier_->CurrentPictureSizes());
+  } catch (const IniConversionError& error) {
+    dialogs_.Message(QString::fromUtf8(error.what()), skinFont_.family());
+    return false;
+  }
+  ApplySkinPictures(languageIndex);
+  skinApplier_->Apply(layout);
+  ApplySkinTexts(languageIndex);
+  statusLine_->raise();
+  return true;
+}
+
+void MainWindow::ApplySkinPictures(int languageIndex) {
+  backgroundPicture_ = skinApplier_->PictureOfSet(languageIndex, "BackGround");
   for (int n = 1; n <= 6; ++n)
-    Page(n)->findChild<PictureLabel*>(QString("Img_Base_%1").arg(n))->SetPicture(prefix + "BackGround");
-  static constexpr int kPagePictures[] = {1, 2, 3, 4, 6};
-  for (int n : kPagePictures) {
-    auto* picture = Page(n)->findChild<PictureLabel*>(QString("Img_P%1").arg(n));
-    picture->SetPicture(prefix + QString("Back%1").arg(n == 6 ? 5 : n));
-    picture->move(skin.X(QString("P%1").arg(n).toStdString()), skin.Y(QString("P%1").arg(n).toStdString()));
-  }
-  mainButtons_->ApplySkin(skin);
-  const SkinGroupText keyText = skin.Group("C");
-  for (int k = 1; k <= 12; ++k) {
-    const std::string item = "Key" + std::to_string(k);
-    const int m = kKeyControlOfSkinKey[k - 1];
-    auto* picture = Page(1)->findChild<PictureLabel*>(QString("Img_Key%1").arg(m));
-    auto* caption = Page(1)->findChild<CaptionLabel*>(QString("Key%1").arg(m));
-    const bool shown = skin.Find(item + "_Enable") ? skin.Shown(item) : false;
-    picture->setVisible(shown);
-    caption->setVisible(shown);
-    if (!shown) continue;
-    picture->move(skin.X(item), skin.Y(item));
-    caption->setGeometry(picture->geometry());
-    QFont font = caption->font();
-    font.setPointSize(keyText.size);
-    caption->setFont(font);
-    QPalette palette = caption->palette();
-    palette.setColor(QPalette::WindowText, QColor(keyText.colour & 0xFF, (keyText.colour >> 8) & 0xFF, (keyText.colour >> 16) & 0xFF));
-    caption->setPalette(palette);
-    caption->raise();
-  }
+    Page(n)->findChild<PictureLabel*>(QString("Img_Base_%1").arg(n))->SetPicture(backgroundPicture_);
+  for (const PagePicture& p : kPagePictures)
+    Page(p.page)->findChild<PictureLabel*>(QString("Img_P%1").arg(p.page))
+        ->SetPicture(skinApplier_->PictureOfSet(languageIndex, p.role));
+}
+
+QFont MainWindow::CaptionFont(const QWidget& caption) const {
+  QFont font = skinFont_;
+  font.setPointSize(std::max(1, SkinPointSize(caption)));
+  return font;
+}
+
+void MainWindow::ApplySkinTexts(int languageIndex) {
   const LanguageTable& language = languages_.Table(languageIndex);
   skinFont_ = QFont(FreeFontFor(language.FontName()));
   mainButtons_->ApplyTexts(language, skinFont_);
+  // A mouse-button caption that is a table text is shown in the new language.
+  for (int m = 1; m <= 12; ++m) {
+    auto* caption = Page(1)->findChild<CaptionLabel*>(QString("Key%1").arg(m));
+    const std::string text = caption->text().toStdString();
+    caption->SetFittedText(QString::fromStdString(languages_.TranslateCaption(text, languageIndex)),
+                           CaptionFont(*caption));
+  }
+  QFont statusFont = skinFont_;
+  statusFont.setPointSize(kStatusPointSize);
+  statusLine_->setFont(statusFont);
   QApplication::setApplicationDisplayName(QString::fromStdString(language.Title()));
+}
+
+void MainWindow::SwitchLanguage(int languageIndex) {
+  blockers_[0]->show();  // Disable_All_1 while the window is rebuilt
+  blockers_[0]->raise();
+  if (ApplySkinSet(languageIndex)) {
+    languageIndex_ = languageIndex;
+    static constexpr MainAction kLanguageButtons[] = {MainAction::kLanguage1, MainAction::kLanguage2,
+                                                      MainAction::kLanguage3};
+    for (int n = 1; n <= kLanguageCount; ++n)
+      mainButtons_->SetPictures(kLanguageButtons[n - 1], n == languageIndex ? 3 : 1);
+    static_cast<QRadioButton*>(languageRadios_[static_cast<std::size_t>(languageIndex - 1)])->setChecked(true);
+    RefreshAPPage();
+  }
+  blockers_[0]->hide();
+}
+
+void MainWindow::RefreshAPPage() {
+  int page = 1;
+  if (!noDeviceShown_) {
+    const auto checked = std::find_if(radios_.begin(), radios_.end(), [](QWidget* r) {
+      return static_cast<QRadioButton*>(r)->isChecked();
+    });
+    const int radio = checked == radios_.end() ? 1 : static_cast<int>(checked - radios_.begin()) + 1;
+    if (radio == 8) return;  // the engineer page stays as it is
+    for (const PageButton& p : kPageButtons)
+      if (p.radio == radio) page = p.page;
+  }
+  ShowPage(page);
+  FitPagesToBackground(page);
+}
+
+void MainWindow::ShowHint(const QString& hint) { statusLine_->setText(hint); }
+
+bool MainWindow::event(QEvent* event) {
+  // Status tips of every control under the window arrive here (ShowHint).
+  if (event->type() == QEvent::StatusTip) {
+    ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QWidget::event(event);
 }
 
 void MainWindow::FitPagesToBackground(int page) {
@@ -240,7 +334,7 @@ void MainWindow::FitPagesToBackground(int page) {
   for (int n = 1; n <= 6; ++n) Page(n)->setGeometry(0, 0, layoutSize_.width(), layoutSize_.height());
   Page(7)->setGeometry(0, 0, kEngineerWidth, kEngineerHeight);
   // The background's maroon pixels cut the window's shape.
-  const QImage background = LoadSkinImage(QString("L%1_BackGround").arg(languageIndex_));
+  const QImage background = LoadSkinImage(backgroundPicture_);
   if (page == 7 || background.isNull()) {
     clearMask();
   } else {
@@ -252,6 +346,7 @@ void MainWindow::FitPagesToBackground(int page) {
 void MainWindow::ShowPage(int page) {
   currentPage_ = page;
   for (int n = 1; n <= kPageCount; ++n) Page(n)->setVisible(n == page);
+  if (statusLine_) statusLine_->setVisible(page != 7);  // the engineer page has no status line
 }
 
 void MainWindow::CheckRadio(int radio) {
@@ -287,8 +382,13 @@ void MainWindow::OnMainAction(MainAction action) {
       mainButtons_->SetPictures(action, 3);
       if (global_.webEnable) QDesktopServices::openUrl(QUrl(QString::fromStdString(global_.web)));
       break;
+    case MainAction::kLanguage1:
+    case MainAction::kLanguage2:
+    case MainAction::kLanguage3:
+      SwitchLanguage(1 + static_cast<int>(action) - static_cast<int>(MainAction::kLanguage1));
+      break;
     default:
-      break;  // language buttons and profile files arrive with their screens
+      break;  // profile files arrive with their screens
   }
 }
 
@@ -335,7 +435,7 @@ void MainWindow::RefreshProfileKeys(int profile) {
     const std::size_t at = profile == 1 ? image::Profile1ButtonOffset(b) : image::Profile2ButtonOffset(b);
     const FunctionCode code(m[at], m[at + 1], m[at + 2], m[at + 3]);
     if (auto* caption = Page(1)->findChild<CaptionLabel*>(QString("Key%1").arg(b)))
-      caption->SetFittedText(QString::fromStdString(FunctionCodeName(code, naming)), caption->font());
+      caption->SetFittedText(QString::fromStdString(FunctionCodeName(code, naming)), CaptionFont(*caption));
   }
 }
 

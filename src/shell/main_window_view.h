@@ -19,9 +19,11 @@
 #include "shell/hover_effects_view.h"
 #include "shell/main_buttons_view.h"
 #include "shell/mode_buttons.h"
+#include "shell/skin_applier_view.h"
 #include "shell/status_reader.h"
 #include "skin/global_settings.h"
 #include "skin/language_table.h"
+#include "skin/skin_table.h"
 
 namespace orvane {
 
@@ -65,9 +67,21 @@ class MainWindow : public QWidget {
   void HideAllMenu() {}
   void ShowMessageId(int id);
 
+  // Skin set n: its pictures, the layout of "org"n and the texts of "lang"n. A table value
+  // that is absent or no integer shows the conversion error and leaves the look as it was.
+  bool ApplySkinSet(int languageIndex);
+  bool ApplySkinSet(int languageIndex, const SkinTable& skin);
+  // Btn_Lang1_0Click..Btn_Lang3_0Click: the whole window in language n.
+  void SwitchLanguage(int languageIndex);
+  // Re-shows the current page after the skin changed; the engineer page stays as it is.
+  void RefreshAPPage();
+  // The hovered control's hint in the status line `lbl_Content`.
+  void ShowHint(const QString& hint);
+
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   class Screens;
@@ -76,7 +90,11 @@ class MainWindow : public QWidget {
   void BuildPages();
   void BuildKeyCaptions();
   void BuildInputBlockers();
-  void ApplySkinSet(int languageIndex);
+  void BuildLanguageRadios();
+  void BuildStatusLine();
+  void ApplySkinPictures(int languageIndex);
+  void ApplySkinTexts(int languageIndex);
+  QFont CaptionFont(const QWidget& caption) const;
   void FitPagesToBackground(int page);
   void ShowPage(int page);
   void CheckRadio(int radio);
@@ -91,6 +109,10 @@ class MainWindow : public QWidget {
   LanguageSet languages_;
   int languageIndex_ = 1;
   QFont skinFont_;
+  std::unique_ptr<SkinApplier> skinApplier_;
+  QString backgroundPicture_ = "L1_BackGround";
+  std::vector<QWidget*> languageRadios_;  // rb_Lang1..rb_Lang3
+  QLabel* statusLine_ = nullptr;          // lbl_Content
   std::unique_ptr<BusyWindow> busy_;
   std::unique_ptr<EventPump> pump_;
   std::unique_ptr<Screens> screens_;
