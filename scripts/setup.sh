@@ -8,6 +8,7 @@ PACKAGES=(
   clang libclang-rt-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-crosextra-carlito fonts-liberation2
+  xvfb xauth
 )
 
 missing=()

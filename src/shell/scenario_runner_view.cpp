@@ -74,6 +74,20 @@ QWidget* WidgetUnder(QWidget* control, QPoint local, QPoint& hitLocal) {
   return hit;
 }
 
+// The window as the screen shows it: the shape's cut-out corners transparent.
+QPixmap Shaped(const QWidget& window, const QPixmap& picture) {
+  if (window.mask().isEmpty()) return picture;
+  QPixmap shaped(picture.size());
+  shaped.fill(Qt::transparent);
+  QPainter painter(&shaped);
+  painter.setClipRegion(window.mask());
+  painter.drawPixmap(0, 0, picture);
+  return shaped;
+}
+
+// Saved at the strongest PNG compression.
+bool SavePicture(const QPixmap& picture, const QString& path) { return picture.save(path, "PNG", 0); }
+
 void SendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button) {
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
   QMouseEvent event(type, local, target->mapToGlobal(local), button, held, Qt::NoModifier);
@@ -365,7 +379,7 @@ void ScenarioRunner::Wait(int ms) {
 }
 
 QString ScenarioRunner::Screenshot(const QString& path) {
-  if (!window_.grab().save(path)) return "cannot write " + Quoted(path);
+  if (!SavePicture(Shaped(window_, window_.grab()), path)) return "cannot write " + Quoted(path);
   return {};
 }
 
@@ -380,7 +394,7 @@ bool ScenarioRunner::eventFilter(QObject* watched, QEvent* event) {
         QPainter painter(&picture);
         painter.drawPixmap(window_.Busy().pos() - window_.pos(), window_.Busy().grab());
       }
-      if (!picture.save(busyShotPath_)) busyShotError_ = "cannot write " + Quoted(busyShotPath_);
+      if (!SavePicture(Shaped(window_, picture), busyShotPath_)) busyShotError_ = "cannot write " + Quoted(busyShotPath_);
     });
   }
   return QObject::eventFilter(watched, event);
