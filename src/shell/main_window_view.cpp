@@ -40,11 +40,14 @@ const PageButton* FindPageButton(MainAction action) {
   return nullptr;
 }
 
-// The skin fonts mapped to metric-compatible free fonts where Debian has them.
-QString FreeFontFor(const std::string& skinFont) {
-  if (skinFont == "Calibri") return "Carlito";
-  if (skinFont == "Arial Narrow") return "Liberation Sans Narrow";
-  return QString::fromStdString(skinFont);
+// The skin fonts mapped to metric-compatible free fonts where Debian has them; a narrow
+// font that is not installed falls back to the plain face of its family first.
+QFont FreeFontFor(const std::string& skinFont) {
+  QFont font;
+  if (skinFont == "Calibri") font.setFamilies({"Carlito"});
+  else if (skinFont == "Arial Narrow") font.setFamilies({"Liberation Sans Narrow", "Liberation Sans"});
+  else font.setFamilies({QString::fromStdString(skinFont)});
+  return font;
 }
 
 // The status line of the background, right of its lamp.
@@ -272,7 +275,7 @@ QFont MainWindow::CaptionFont(const QWidget& caption) const {
 
 void MainWindow::ApplySkinTexts(int languageIndex) {
   const LanguageTable& language = languages_.Table(languageIndex);
-  skinFont_ = QFont(FreeFontFor(language.FontName()));
+  skinFont_ = FreeFontFor(language.FontName());
   mainButtons_->ApplyTexts(language, skinFont_);
   // A mouse-button caption that is a table text is shown in the new language.
   for (int m = 1; m <= 12; ++m) {
