@@ -337,13 +337,20 @@ void MainWindow::FitPagesToBackground(int page) {
   for (int n = 1; n <= 6; ++n) Page(n)->setGeometry(0, 0, layoutSize_.width(), layoutSize_.height());
   Page(7)->setGeometry(0, 0, kEngineerWidth, kEngineerHeight);
   // The background's maroon pixels cut the window's shape.
-  const QImage background = LoadSkinImage(backgroundPicture_);
-  if (page == 7 || background.isNull()) {
+  if (page == 7) {
     clearMask();
-  } else {
-    const QImage mask = background.createMaskFromColor(qRgb(128, 0, 0), Qt::MaskInColor);
-    setMask(QBitmap::fromImage(mask));
+    return;
   }
+  auto shape = windowShapes_.find(backgroundPicture_);
+  if (shape == windowShapes_.end()) {
+    const QImage background = LoadSkinImage(backgroundPicture_);
+    QBitmap mask;
+    if (!background.isNull())
+      mask = QBitmap::fromImage(background.createMaskFromColor(qRgb(128, 0, 0), Qt::MaskInColor));
+    shape = windowShapes_.insert(backgroundPicture_, mask);
+  }
+  if (shape->isNull()) clearMask();
+  else setMask(*shape);
 }
 
 void MainWindow::ShowPage(int page) {

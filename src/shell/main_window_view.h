@@ -3,7 +3,9 @@
 // button bar, the button page's key captions, the input blockers, the busy window, and
 // the device services whose screen requests it answers.
 
+#include <QBitmap>
 #include <QFont>
+#include <QHash>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -111,6 +113,7 @@ class MainWindow : public QWidget {
   QFont skinFont_;
   std::unique_ptr<SkinApplier> skinApplier_;
   QString backgroundPicture_ = "L1_BackGround";
+  QHash<QString, QBitmap> windowShapes_;  // the shape cut by each background, made once
   std::vector<QWidget*> languageRadios_;  // rb_Lang1..rb_Lang3
   QLabel* statusLine_ = nullptr;          // lbl_Content
   std::unique_ptr<BusyWindow> busy_;
