@@ -1,5 +1,7 @@
 #include "skin/pictures/skin_pictures.h"
 
+#include <QPixmapCache>
+
 #include <QDir>
 
 // The pictures live in a static library; registering them by hand keeps the linker from
@@ -36,8 +38,18 @@ QImage LoadSkinImage(QStringView name) {
 }
 
 QPixmap LoadSkinPicture(QStringView name) {
+  // Every picture is decoded once: the window asks for the same ones on every page switch,
+  // hover and language change. Qt's pixmap cache keeps them.
+  static constexpr int kCacheKilobytes = 64 * 1024;  // the whole set fits
+  if (QPixmapCache::cacheLimit() < kCacheKilobytes) QPixmapCache::setCacheLimit(kCacheKilobytes);
+  const QString key = QStringLiteral("orvane-skin:") + name.toString().toLower();
+  QPixmap pixmap;
+  if (QPixmapCache::find(key, &pixmap)) return pixmap;
   const QImage image = LoadSkinImage(name);
-  return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+  if (image.isNull()) return {};
+  pixmap = QPixmap::fromImage(image);
+  QPixmapCache::insert(key, pixmap);
+  return pixmap;
 }
 
 std::vector<QImage> LoadBusyFrames() {
