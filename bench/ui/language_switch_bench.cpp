@@ -7,7 +7,6 @@
 
 #include "shell/dialogs_view.h"
 #include "shell/main_window_view.h"
-#include "skin/pictures/skin_pictures.h"
 
 namespace {
 
@@ -37,15 +36,5 @@ void BM_LanguageSwitch(benchmark::State& state) {
   if (!dialogs.shown.empty()) state.SkipWithError("the switch showed a message");
 }
 BENCHMARK(BM_LanguageSwitch)->Unit(benchmark::kMillisecond);
-
-}  // namespace
-
-namespace {
-
-// What one background picture costs to decode; a language switch shows it on six pages.
-void BM_BackgroundDecode(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(orvane::LoadSkinPicture(u"L2_BackGround"));
-}
-BENCHMARK(BM_BackgroundDecode)->Unit(benchmark::kMillisecond);
 
 }  // namespace
