@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QUrl>
+#include <QSystemTrayIcon>
 #include <QWindow>
 #include <algorithm>
 
@@ -132,6 +133,7 @@ void MainWindow::FormCreate() {
   BuildKeyCaptions();
   BuildLanguageRadios();
   BuildStatusLine();
+  ApplyStartupPictures(*this);
   skinApplier_ = std::make_unique<SkinApplier>(*this);
   ApplySkinSet(1);
   RefreshErrorAP();
@@ -150,6 +152,19 @@ void MainWindow::FormCreate() {
       *this, HoverEffects::Context{global_.trEnable, [this] { return languageIndex_; }, [this](int id) {
         return QString::fromStdString(languages_.Table(languageIndex_).Text(id));
       }});
+  profileFiles_ = std::make_unique<ProfileFileScreens>(services_->session, dialogs_,
+                                                       [this](int id) { ShowMessageId(id); });
+  BuildTrayIcon();
+  // Every control now exists: the blockers go over all of them until the first device event.
+  ShowInputBlockers();
+}
+
+void MainWindow::BuildTrayIcon() {
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  tray_ = new QSystemTrayIcon(QIcon(LoadSkinPicture(u"SetS_03")), this);
+  tray_->setObjectName("CoolTrayIcon1");
+  tray_->setToolTip(kCaption);
+  tray_->show();
 }
 
 void MainWindow::StartDeviceWatch() { devTimer_.start(); }
@@ -397,8 +412,14 @@ void MainWindow::OnMainAction(MainAction action) {
     case MainAction::kLanguage3:
       SwitchLanguage(1 + static_cast<int>(action) - static_cast<int>(MainAction::kLanguage1));
       break;
+    case MainAction::kSave:
+    case MainAction::kLoad:
+      mainButtons_->SetPictures(action, 3);
+      if (action == MainAction::kSave) profileFiles_->Save();
+      else profileFiles_->Load();
+      break;
     default:
-      break;  // profile files arrive with their screens
+      break;
   }
 }
 
@@ -512,6 +533,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (statusReader_) statusReader_->Stop();
   services_->transport.ForgetDevice();
   busy_->hide();
+  if (tray_) tray_->hide();  // the tray icon is released with the window
   event->accept();
 }
 

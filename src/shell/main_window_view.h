@@ -6,6 +6,7 @@
 #include <QBitmap>
 #include <QFont>
 #include <QHash>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "device/device_stack.h"
+#include "image/profile_files_view.h"
 #include "shell/busy_window_view.h"
 #include "shell/device_services.h"
 #include "shell/dialogs_view.h"
@@ -89,6 +91,7 @@ class MainWindow : public QWidget {
   class Screens;
 
   void FormCreate();
+  void BuildTrayIcon();
   void BuildPages();
   void BuildKeyCaptions();
   void BuildInputBlockers();
@@ -133,6 +136,8 @@ class MainWindow : public QWidget {
   ModeSwitches modeSwitches_;
   int shownProfile_ = 1;
   std::unique_ptr<HoverEffects> hover_;
+  std::unique_ptr<ProfileFileScreens> profileFiles_;
+  QSystemTrayIcon* tray_ = nullptr;
 };
 
 }  // namespace orvane

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QRadioButton>
 #include <QTest>
 
@@ -130,6 +132,62 @@ TEST_F(MainWindowTest, UnplugForgetsTheMouse) {
   EXPECT_FALSE(window->Services().transport.DeviceOpen());
   Click("Btn_Breath_1");
   EXPECT_EQ(dialogs.shown.back(), NotFound());
+}
+
+TEST_F(MainWindowTest, BlockersLieOverEveryControlUntilTheFirstRead) {
+  for (const char* name : {"Btn_Adv_1", "Key1", "Btn_Main_1", "Btn_Confirm1_1"}) {
+    QWidget* control = Find(name);
+    const QPoint centre = control->mapTo(window.get(), control->rect().center());
+    EXPECT_EQ(window->childAt(centre), Find("Disable_All_1")) << name;
+  }
+  ReadMouse();
+  QWidget* control = Find("Btn_Adv_1");
+  EXPECT_EQ(window->childAt(control->mapTo(window.get(), control->rect().center())), control);
+}
+
+TEST_F(MainWindowTest, SaveProfileWritesTheChosenFileOnce) {
+  ReadMouse();
+  const QString folder = QDir::tempPath() + QString("/orvane-save-%1").arg(QCoreApplication::applicationPid());
+  QDir().mkpath(folder);
+  struct Case {
+    QString chosen, written;
+  } cases[] = {{folder + "/one", folder + "/one.bin"}, {folder + "/two.bin", folder + "/two.bin"}};
+  for (const Case& c : cases) {
+    dialogs.answers.push_back({true, c.chosen});
+    Click("Btn_Save_1");
+    QFile file(c.written);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.written.toStdString();
+    const QByteArray bytes = file.readAll();
+    const Image mouse = stack->Sim()->Image();
+    EXPECT_EQ(bytes, QByteArray(reinterpret_cast<const char*>(mouse.data()), 2048));
+  }
+  EXPECT_FALSE(QFile::exists(folder + "/two.bin.bin"));
+  QDir(folder).removeRecursively();
+}
+
+TEST_F(MainWindowTest, LoadProfileSendsTheFileAndReadsTheMouseAgain) {
+  ReadMouse();
+  const QString path = QDir::tempPath() + QString("/orvane-load-%1.bin").arg(QCoreApplication::applicationPid());
+  Image file = stack->Sim()->Image();
+  file[170] = 0x18;  // a changed offset value
+  file[191] = 0;     // and a user checksum that no longer fits: sent as it is
+  {
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(reinterpret_cast<const char*>(file.data()), 2048);
+  }
+  const int reads = window->Services().session.FullReadCount();
+  dialogs.answers.push_back({true, path});
+  Click("Btn_Load_1");
+  EXPECT_EQ(stack->Sim()->Image(), file);
+  EXPECT_EQ(window->Services().session.FullReadCount(), reads + 1);
+  EXPECT_TRUE(window->Services().session.LastRepairs().user);
+  // Cancelling the dialog sends nothing.
+  stack->Tracer()->Clear();
+  dialogs.answers.push_back({false, QString()});
+  Click("Btn_Load_1");
+  EXPECT_TRUE(stack->Tracer()->Entries().empty());
+  QFile::remove(path);
 }
 
 }  // namespace
