@@ -16,8 +16,6 @@ BusyWindow::BusyWindow(QWidget* owner)
   waitGif_->setObjectName("WaitGif");
   waitGif_->setGeometry(3, 2, 200, 192);
   waitGif_->setScaledContents(true);
-  for (const QImage& image : LoadBusyFrames()) frames_.push_back(QPixmap::fromImage(image));
-  if (!frames_.empty()) waitGif_->setPixmap(frames_[0]);
   connect(&animation_, &QTimer::timeout, this, &BusyWindow::NextFrame);
   animation_.start(kBusyFrameIntervalMs);
 }
@@ -33,7 +31,14 @@ void BusyWindow::PlaceAtStart() {
   move(main.left() + (main.width() - width()) / 2, main.top() + (main.height() - height()) / 2 + 40);
 }
 
+void BusyWindow::LoadFrames() {
+  // Decoded when the window first shows, not at start-up.
+  for (const QImage& image : LoadBusyFrames()) frames_.push_back(QPixmap::fromImage(image));
+  if (!frames_.empty()) waitGif_->setPixmap(frames_[0]);
+}
+
 void BusyWindow::ShowBusyWindow() {
+  if (frames_.empty()) LoadFrames();
   const QRect main = owner_->frameGeometry();
   move(main.left() + (main.width() - width()) / 2, main.top() + (main.height() - height()) / 2);
   if (!isVisible()) show();

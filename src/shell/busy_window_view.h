@@ -29,6 +29,7 @@ class BusyWindow : public QWidget, public BusyIndicator {
 
  private:
   void NextFrame();
+  void LoadFrames();
 
   QWidget* owner_;
   QLabel* waitGif_;

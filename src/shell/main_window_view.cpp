@@ -118,8 +118,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::FormCreate() {
   BuildPages();
-  const QImage background = LoadSkinImage(u"L1_BackGround");
-  layoutSize_ = background.size();
+  layoutSize_ = SkinPictureSize(u"L1_BackGround");
   BuildInputBlockers();
   ShowInputBlockers();
   FitPagesToBackground(1);
@@ -358,7 +357,7 @@ void MainWindow::FitPagesToBackground(int page) {
   }
   auto shape = windowShapes_.find(backgroundPicture_);
   if (shape == windowShapes_.end()) {
-    const QImage background = LoadSkinImage(backgroundPicture_);
+    const QImage background = LoadSkinPicture(backgroundPicture_).toImage();  // decoded once
     QBitmap mask;
     if (!background.isNull())
       mask = QBitmap::fromImage(background.createMaskFromColor(qRgb(128, 0, 0), Qt::MaskInColor));

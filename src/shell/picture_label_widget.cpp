@@ -14,9 +14,20 @@ PictureLabel::PictureLabel(QWidget* parent, const QString& objectName) : QLabel(
 
 void PictureLabel::SetPicture(const QString& name) {
   picture_ = name;
-  const QPixmap pixmap = LoadSkinPicture(name);
-  setPixmap(pixmap);
-  if (!pixmap.isNull()) resize(pixmap.size());
+  loaded_ = false;
+  const QSize size = SkinPictureSize(name);
+  if (size.isValid()) resize(size);
+  if (isVisible()) LoadPixmap();
+}
+
+void PictureLabel::LoadPixmap() {
+  loaded_ = true;
+  setPixmap(LoadSkinPicture(picture_));
+}
+
+void PictureLabel::showEvent(QShowEvent* event) {
+  if (!loaded_) LoadPixmap();
+  QLabel::showEvent(event);
 }
 
 void PictureLabel::mousePressEvent(QMouseEvent* event) {

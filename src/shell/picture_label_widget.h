@@ -14,7 +14,8 @@ class PictureLabel : public QLabel {
 
  public:
   explicit PictureLabel(QWidget* parent, const QString& objectName);
-  // Shows the named skin picture at its own size; an unknown name shows nothing.
+  // Shows the named skin picture at its own size; an unknown name shows nothing. The
+  // picture is decoded only once the label is first shown, so hidden pages cost nothing.
   void SetPicture(const QString& name);
   QString Picture() const { return picture_; }
 
@@ -25,9 +26,13 @@ class PictureLabel : public QLabel {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void LoadPixmap();
+
   QString picture_;
+  bool loaded_ = false;
 };
 
 class CaptionLabel : public QLabel {

@@ -218,7 +218,7 @@ QString SkinApplier::PictureOfSet(int languageIndex, const QString& role) {
   const QString first = QString("L1_%1").arg(role);
   auto sizeOf = [this](const QString& name) {
     auto it = imageSizes_.find(name);
-    if (it == imageSizes_.end()) it = imageSizes_.insert(name, LoadSkinImage(name).size());
+    if (it == imageSizes_.end()) it = imageSizes_.insert(name, SkinPictureSize(name));
     return *it;
   };
   if (languageIndex == 1 || sizeOf(own) == sizeOf(first)) return own;

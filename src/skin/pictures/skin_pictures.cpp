@@ -1,8 +1,10 @@
 #include "skin/pictures/skin_pictures.h"
 
+#include <QImageReader>
 #include <QPixmapCache>
 
 #include <QDir>
+#include <QHash>
 
 // The pictures live in a static library; registering them by hand keeps the linker from
 // dropping them.
@@ -19,6 +21,27 @@ namespace {
 
 const QString kSkinFolder = QStringLiteral(":/orvane/skin");
 
+// The resource path of every picture by its lower-cased name, and its size, read once from
+// the built-in set (which never changes while the program runs).
+struct PictureIndex {
+  QHash<QString, QString> paths;
+  QHash<QString, QSize> sizes;
+};
+
+const PictureIndex& Index() {
+  static const PictureIndex index = [] {
+    RegisterSkinPictures();
+    PictureIndex built;
+    for (const QString& name : QDir(kSkinFolder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+      const QString path = kSkinFolder + QLatin1Char('/') + name;
+      built.paths.insert(name.toLower(), path);
+      built.sizes.insert(name.toLower(), QImageReader(path, "PNG").size());  // header only
+    }
+    return built;
+  }();
+  return index;
+}
+
 }  // namespace
 
 QStringList SkinPictureNames() {
@@ -27,14 +50,13 @@ QStringList SkinPictureNames() {
 }
 
 QImage LoadSkinImage(QStringView name) {
-  RegisterSkinPictures();
-  if (name.isEmpty()) return {};
-  for (const QString& known : SkinPictureNames()) {
-    if (name.compare(known, Qt::CaseInsensitive) == 0) {
-      return QImage(kSkinFolder + QLatin1Char('/') + known, "PNG");
-    }
-  }
-  return {};
+  const auto path = Index().paths.constFind(name.toString().toLower());
+  if (path == Index().paths.constEnd()) return {};
+  return QImage(*path, "PNG");
+}
+
+QSize SkinPictureSize(QStringView name) {
+  return Index().sizes.value(name.toString().toLower());
 }
 
 QPixmap LoadSkinPicture(QStringView name) {

@@ -18,6 +18,8 @@ QStringList SkinPictureNames();
 // The picture of that name in any letter case; a null image for an unknown name.
 QImage LoadSkinImage(QStringView name);
 
+// The size of the named picture without decoding it; empty for an unknown name.
+QSize SkinPictureSize(QStringView name);
 // As LoadSkinImage, as a pixmap (needs the GUI application to exist).
 QPixmap LoadSkinPicture(QStringView name);
 
