@@ -267,6 +267,7 @@ bool MainWindow::ApplySkinSet(int languageIndex, const SkinTable& skin) {
   }
   ApplySkinPictures(languageIndex);
   skinApplier_->Apply(layout);
+  comboKey8Enable_ = skin.Integer("ComboKey8_Enable", 0) == 1;
   ApplySkinTexts(languageIndex);
   statusLine_->raise();
   return true;
@@ -438,6 +439,7 @@ void MainWindow::RunPageButton(MainAction action) {
   noDeviceShown_ = false;
   CheckRadio(button.radio);
   if (mode) ApplyMode(static_cast<Mode>(button.radio - 1), true);
+  if (engineer) SetMenuHeights(194, 314);
   ShowPage(button.page);
   FitPagesToBackground(button.page);
   mainButtons_->SetPictures(action, 3);
@@ -450,8 +452,32 @@ void MainWindow::ApplyMode(Mode mode, bool writeToMouse) {
     for (const ModeWrite& w : writes.writes) services_->link.WriteConfigBytes(w.offset, w.value, 0, 0, 1);
     services_->session.State().ImageMirror[image::kModeAndProfileColour] = writes.mirror164;
   }
+  ApplyMenuLayout(ModeMenuLayoutFor(mode, modeSwitches_, comboKey8Enable_));
   if (mode == Mode::kOffice) RefreshProfileKeys(1);
   if (mode == Mode::kGame) RefreshProfileKeys(2);
+}
+
+void MainWindow::SetMenuHeights(int mainHeight, int specialHeight) {
+  // The function menus are found by name; a menu that is not built changes nothing.
+  for (const auto& [name, h] : {std::pair{"Pnl_Main", mainHeight}, std::pair{"Pnl_Special", specialHeight}})
+    if (QWidget* w = findChild<QWidget*>(name)) w->resize(w->width(), h);
+}
+
+void MainWindow::ApplyMenuLayout(const ModeMenuLayout& layout) {
+  auto top = [this](const char* name, std::optional<int> y) {
+    if (QWidget* w = findChild<QWidget*>(name); w && y) w->move(w->x(), *y);
+  };
+  auto shown = [this](const char* name, std::optional<bool> on) {
+    if (QWidget* w = findChild<QWidget*>(name); w && on) w->setVisible(*on);
+  };
+  SetMenuHeights(layout.mainHeight, layout.specialHeight);
+  top("Key_BtnEFT", layout.buttonEffectTop);
+  top("Key_FireMacroKey", layout.fireMacroKeyTop);
+  shown("Key_Profile1", layout.profile1Shown);
+  if (layout.profile2Shown) top("Key_Profile2", 1);
+  shown("Key_Profile2", layout.profile2Shown);
+  shown("IB_ComboKey8", layout.comboKey8Shown);
+  shown("Img_ComboKey8", layout.comboKey8Shown);
 }
 
 void MainWindow::RefreshProfileKeys(int profile) {
@@ -475,6 +501,7 @@ void MainWindow::ShowModeLook(Mode mode) {
   mainButtons_->ShowAllNormal();
   mainButtons_->SetPictures(kModeButtons[static_cast<int>(mode)], 3);
   CheckRadio(static_cast<int>(mode) + 1);
+  ApplyMenuLayout(ModeMenuLayoutFor(mode, modeSwitches_, comboKey8Enable_));
   ShowPage(1);
   RefreshProfileKeys(mode == Mode::kOffice ? 1 : 2);
 }

@@ -105,6 +105,8 @@ class MainWindow : public QWidget {
   void CheckRadio(int radio);
   void RunPageButton(MainAction action);
   void ApplyMode(Mode mode, bool writeToMouse);
+  void ApplyMenuLayout(const ModeMenuLayout& layout);
+  void SetMenuHeights(int mainHeight, int specialHeight);
   void RefreshProfileKeys(int profile);
   void ShowModeLook(Mode mode);
 
@@ -134,6 +136,7 @@ class MainWindow : public QWidget {
   bool noDeviceShown_ = false;
   QSize layoutSize_;
   ModeSwitches modeSwitches_;
+  bool comboKey8Enable_ = false;  // skin key ComboKey8_Enable
   int shownProfile_ = 1;
   std::unique_ptr<HoverEffects> hover_;
   std::unique_ptr<ProfileFileScreens> profileFiles_;

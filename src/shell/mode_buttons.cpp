@@ -32,3 +32,26 @@ ModeWrites ModeButtonWrites(Mode mode, const ModeSwitches& s) {
 }
 
 }  // namespace orvane
+
+namespace orvane {
+
+ModeMenuLayout ModeMenuLayoutFor(Mode mode, const ModeSwitches& s, bool comboKey8Enable) {
+  if (mode == Mode::kGame && s.gdEnable)
+    return {194, s.beEnable ? 314 : 290, 289, 217, true, false, comboKey8Enable};
+  ModeMenuLayout layout{170, s.beEnable ? 242 : 218, std::nullopt, std::nullopt,
+                        std::nullopt, std::nullopt, false};
+  if (s.beEnable) {
+    layout.buttonEffectTop = 217;
+    layout.fireMacroKeyTop = 289;
+  }
+  if (mode == Mode::kOffice) {
+    layout.profile1Shown = false;
+    layout.profile2Shown = true;
+  } else if (mode == Mode::kGame) {
+    layout.profile1Shown = true;
+    layout.profile2Shown = false;
+  }
+  return layout;
+}
+
+}  // namespace orvane

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace orvane {
 
@@ -27,5 +28,24 @@ struct ModeWrites {
 };
 
 ModeWrites ModeButtonWrites(Mode mode, const ModeSwitches& switches);
+
+}  // namespace orvane
+
+namespace orvane {
+
+// What a mode sets in the function menus: panel heights, the tops of two special entries,
+// which profile-switch entry is offered, and whether combination switch 8 shows.
+struct ModeMenuLayout {
+  int mainHeight;                 // Pnl_Main
+  int specialHeight;              // Pnl_Special
+  std::optional<int> buttonEffectTop;   // Key_BtnEFT; nullopt: left where it is
+  std::optional<int> fireMacroKeyTop;   // Key_FireMacroKey
+  std::optional<bool> profile1Shown;    // Key_Profile1; nullopt: unchanged (third mode)
+  std::optional<bool> profile2Shown;    // Key_Profile2, which is then put at top 1
+  bool comboKey8Shown;            // IB_ComboKey8 and Img_ComboKey8
+};
+
+// `comboKey8Enable`: the skin key ComboKey8_Enable is 1.
+ModeMenuLayout ModeMenuLayoutFor(Mode mode, const ModeSwitches& switches, bool comboKey8Enable);
 
 }  // namespace orvane

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <map>
 #include <QFile>
 #include <QRadioButton>
 #include <QTest>
@@ -132,6 +133,33 @@ TEST_F(MainWindowTest, UnplugForgetsTheMouse) {
   EXPECT_FALSE(window->Services().transport.DeviceOpen());
   Click("Btn_Breath_1");
   EXPECT_EQ(dialogs.shown.back(), NotFound());
+}
+
+TEST_F(MainWindowTest, ModeButtonsLayOutTheFunctionMenus) {
+  // Stand-ins for the function menu's controls, found by name as the menus will be.
+  std::map<QString, QWidget*> menu;
+  for (const char* name : {"Pnl_Main", "Pnl_Special", "Key_BtnEFT", "Key_FireMacroKey",
+                           "Key_Profile1", "Key_Profile2", "IB_ComboKey8"}) {
+    auto* w = new QWidget(window.get());
+    w->setObjectName(name);
+    w->setGeometry(0, 50, 100, 20);
+    menu[name] = w;
+  }
+  ReadMouse();
+  Click("Btn_Switch_1");  // GD on, BE off in the shipped layout
+  EXPECT_EQ(menu["Pnl_Main"]->height(), 194);
+  EXPECT_EQ(menu["Pnl_Special"]->height(), 290);
+  EXPECT_EQ(menu["Key_BtnEFT"]->y(), 289);
+  EXPECT_EQ(menu["Key_FireMacroKey"]->y(), 217);
+  EXPECT_FALSE(menu["Key_Profile1"]->isHidden());
+  EXPECT_TRUE(menu["Key_Profile2"]->isHidden());
+  Click("Btn_Main_1");
+  EXPECT_EQ(menu["Pnl_Main"]->height(), 170);
+  EXPECT_EQ(menu["Pnl_Special"]->height(), 218);
+  EXPECT_TRUE(menu["Key_Profile1"]->isHidden());
+  EXPECT_FALSE(menu["Key_Profile2"]->isHidden());
+  EXPECT_EQ(menu["Key_Profile2"]->y(), 1);
+  EXPECT_TRUE(menu["IB_ComboKey8"]->isHidden());
 }
 
 TEST_F(MainWindowTest, BlockersLieOverEveryControlUntilTheFirstRead) {

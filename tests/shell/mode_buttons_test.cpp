@@ -34,3 +34,39 @@ TEST(ModeButtons, WritesOfEachModeAndSwitch) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+TEST(ModeMenuLayout, PanelsAndEntriesOfEachMode) {
+  const auto none = std::nullopt;
+  struct Case {
+    Mode mode;
+    bool be, gd, combo8;
+    ModeMenuLayout expected;
+  } cases[] = {
+      {Mode::kOffice, false, true, true, {170, 218, none, none, false, true, false}},
+      {Mode::kOffice, true, false, true, {170, 242, 217, 289, false, true, false}},
+      {Mode::kGame, true, true, true, {194, 314, 289, 217, true, false, true}},
+      {Mode::kGame, false, true, false, {194, 290, 289, 217, true, false, false}},
+      {Mode::kGame, false, false, true, {170, 218, none, none, true, false, false}},  // no GD: as office
+      {Mode::kThird, true, true, true, {170, 242, 217, 289, none, none, false}},
+  };
+  for (const Case& c : cases) {
+    ModeSwitches s;
+    s.beEnable = c.be;
+    s.gdEnable = c.gd;
+    const ModeMenuLayout l = ModeMenuLayoutFor(c.mode, s, c.combo8);
+    SCOPED_TRACE(testing::Message() << "mode " << int(c.mode) << " be " << c.be << " gd " << c.gd);
+    EXPECT_EQ(l.mainHeight, c.expected.mainHeight);
+    EXPECT_EQ(l.specialHeight, c.expected.specialHeight);
+    EXPECT_EQ(l.buttonEffectTop, c.expected.buttonEffectTop);
+    EXPECT_EQ(l.fireMacroKeyTop, c.expected.fireMacroKeyTop);
+    EXPECT_EQ(l.profile1Shown, c.expected.profile1Shown);
+    EXPECT_EQ(l.profile2Shown, c.expected.profile2Shown);
+    EXPECT_EQ(l.comboKey8Shown, c.expected.comboKey8Shown);
+  }
+}
+
+}  // namespace
+}  // namespace orvane
