@@ -423,6 +423,14 @@ void MainWindow::OnMainAction(MainAction action) {
   }
 }
 
+void MainWindow::OpenEngineerPage() {
+  HideAllMenu();
+  CheckRadio(8);
+  SetMenuHeights(194, 314);
+  ShowPage(7);
+  FitPagesToBackground(7);
+}
+
 void MainWindow::RunPageButton(MainAction action) {
   const PageButton& button = *FindPageButton(action);
   const bool mode = button.page == 1;

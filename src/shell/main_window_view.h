@@ -58,6 +58,9 @@ class MainWindow : public QWidget {
   const QFont& SkinFont() const { return skinFont_; }
 
   void OnMainAction(MainAction action);
+  // `--engineer`: no button reaches the engineer page, so engineers open it this way; it
+  // opens at once, before any mouse is read.
+  void OpenEngineerPage();
   // The screens' refreshes that the status reader asks for.
   void RefreshCurrentDPIStatus();
   void RefreshCurrentProfileStatus();

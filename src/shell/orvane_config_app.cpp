@@ -225,7 +225,7 @@ int main(int argc, char** argv) {
     runner->TakeOverDeviceWatch();
     QTimer::singleShot(0, &app, [&] { app.exit(runner->Run(scenario, options.script) ? 0 : 1); });
   }
-  if (options.engineer) window.OnMainAction(orvane::MainAction::kEngineerPage);
+  if (options.engineer) window.OpenEngineerPage();
   if (!options.screenshot.empty()) {
     // The first device watch tick comes after 1.5 s; by 2.5 s the mouse has been read.
     QTimer::singleShot(2500, &app, [&] {
