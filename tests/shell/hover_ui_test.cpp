@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/window_fixture.h"
+
 #include <QApplication>
 #include <QEnterEvent>
 #include <QMap>
@@ -15,29 +17,9 @@
 namespace orvane {
 namespace {
 
-class HoverTest : public ::testing::Test {
+class HoverTest : public testing::WindowTest {
  protected:
-  void SetUp() override {
-    DeviceStackOptions options;
-    options.simulate = true;
-    std::string error;
-    DeviceStack::Failure failure;
-    stack = DeviceStack::Create(options, error, failure);
-    ASSERT_TRUE(stack) << error;
-    window = std::make_unique<MainWindow>(*stack, dialogs, std::nullopt);
-    window->show();
-  }
-  void TearDown() override { window.reset(); }
-
-  template <typename T = QWidget>
-  T* Find(const QString& name) const {
-    T* w = window->findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name.toStdString();
-    return w;
-  }
   HoverEffects& Hover() { return window->Hover(); }
-  QString Picture(const QString& name) const { return Find<PictureLabel>(name)->Picture(); }
-  QString Caption(const QString& name) const { return Find<QLabel>(name)->text(); }
   // The events the pointer gives a control, through whatever filters the window installed.
   void Enter(const QString& name) {
     QEnterEvent event(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
@@ -62,14 +44,7 @@ class HoverTest : public ::testing::Test {
     auto* c = new CaptionLabel(window->Page(page), caption);
     c->setGeometry(p->geometry());
   }
-  void ReadMouse() {
-    window->Watch().DevTimerTimer();
-    ASSERT_TRUE(window->Services().transport.DeviceOpen());
-  }
 
-  ScriptedDialogs dialogs;
-  std::unique_ptr<DeviceStack> stack;
-  std::unique_ptr<MainWindow> window;
 };
 
 QStringList Copies(const QString& stem) {

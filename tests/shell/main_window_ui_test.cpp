@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/window_fixture.h"
+
 #include <QApplication>
 #include <QDir>
 #include <map>
@@ -16,34 +18,8 @@
 namespace orvane {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::WindowTest {
  protected:
-  void SetUp() override {
-    DeviceStackOptions options;
-    options.simulate = true;
-    options.traceFile = "/dev/null";  // keeps the tracer in the stack
-    std::string error;
-    DeviceStack::Failure failure;
-    stack = DeviceStack::Create(options, error, failure);
-    ASSERT_TRUE(stack) << error;
-    window = std::make_unique<MainWindow>(*stack, dialogs, std::nullopt);
-    window->show();
-  }
-  void TearDown() override { window.reset(); }
-
-  template <typename T = QWidget>
-  T* Find(const QString& name) const {
-    T* w = window->findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name.toStdString();
-    return w;
-  }
-  QString Caption(const QString& name) const { return Find<QLabel>(name)->text(); }
-  QString Picture(const QString& name) const { return Find<PictureLabel>(name)->Picture(); }
-  void Click(const QString& name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
-  void ReadMouse() {
-    window->Watch().DevTimerTimer();
-    ASSERT_TRUE(window->Services().transport.DeviceOpen());
-  }
   std::vector<std::string> ConfigWrites() const {
     std::vector<std::string> out;
     for (const TraceEntry& e : stack->Tracer()->Entries())
@@ -54,9 +30,6 @@ class MainWindowTest : public ::testing::Test {
   // Message Str022 in language 1, the language every start begins with.
   static QString NotFound() { return QString::fromStdString(LanguageSet::LoadBuiltIn().Table(1).Text(22)); }
 
-  ScriptedDialogs dialogs;
-  std::unique_ptr<DeviceStack> stack;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, StartsOnTheNoDeviceDisplayBehindTheBlockers) {

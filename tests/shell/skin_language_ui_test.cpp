@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/window_fixture.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
@@ -16,34 +18,8 @@
 namespace orvane {
 namespace {
 
-class SkinLanguageTest : public ::testing::Test {
+class SkinLanguageTest : public testing::WindowTest {
  protected:
-  void SetUp() override {
-    DeviceStackOptions options;
-    options.simulate = true;
-    std::string error;
-    DeviceStack::Failure failure;
-    stack = DeviceStack::Create(options, error, failure);
-    ASSERT_TRUE(stack) << error;
-    window = std::make_unique<MainWindow>(*stack, dialogs, std::nullopt);
-    window->show();
-  }
-  void TearDown() override { window.reset(); }
-
-  template <typename T = QWidget>
-  T* Find(const QString& name) const {
-    T* w = window->findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name.toStdString();
-    return w;
-  }
-  QString Caption(const QString& name) const { return Find<QLabel>(name)->text(); }
-  QString Picture(const QString& name) const { return Find<PictureLabel>(name)->Picture(); }
-  QRect Geometry(const QString& name) const { return Find(name)->geometry(); }
-  bool Shown(const QString& name) const { return !Find(name)->isHidden(); }
-  void ReadMouse() {
-    window->Watch().DevTimerTimer();
-    ASSERT_TRUE(window->Services().transport.DeviceOpen());
-  }
   // A table over the shipped language 1 whose own keys win.
   static SkinTable Over(const char* own) {
     return SkinTable(IniFile::Parse(own), "t", LoadLayoutTable("org1"), "org1");
@@ -52,9 +28,6 @@ class SkinLanguageTest : public ::testing::Test {
     return QString::fromStdString(LanguageSet::LoadBuiltIn().Table(language).Text(id));
   }
 
-  ScriptedDialogs dialogs;
-  std::unique_ptr<DeviceStack> stack;
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(SkinLanguageTest, PlacesEveryFamilyByItsRule) {
