@@ -44,7 +44,6 @@ class HoverTest : public testing::WindowTest {
     auto* c = new CaptionLabel(window->Page(page), caption);
     c->setGeometry(p->geometry());
   }
-
 };
 
 QStringList Copies(const QString& stem) {

@@ -29,7 +29,6 @@ class MainWindowTest : public testing::WindowTest {
 
   // Message Str022 in language 1, the language every start begins with.
   static QString NotFound() { return QString::fromStdString(LanguageSet::LoadBuiltIn().Table(1).Text(22)); }
-
 };
 
 TEST_F(MainWindowTest, StartsOnTheNoDeviceDisplayBehindTheBlockers) {

@@ -27,7 +27,6 @@ class SkinLanguageTest : public testing::WindowTest {
   static QString Text(int language, int id) {
     return QString::fromStdString(LanguageSet::LoadBuiltIn().Table(language).Text(id));
   }
-
 };
 
 TEST_F(SkinLanguageTest, PlacesEveryFamilyByItsRule) {
