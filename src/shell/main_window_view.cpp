@@ -18,6 +18,7 @@
 #include "image/image_layout.h"
 #include "image/whole_image_ops.h"
 #include "skin/pictures/skin_pictures.h"
+#include "skin/term_table.h"
 #include "skin/skin_table.h"
 
 namespace orvane {
@@ -151,6 +152,8 @@ void MainWindow::FormCreate() {
       *this, HoverEffects::Context{global_.trEnable, [this] { return languageIndex_; }, [this](int id) {
         return QString::fromStdString(languages_.Table(languageIndex_).Text(id));
       }});
+  engineerButtons_ = std::make_unique<EngineerButtons>(
+      Page(7), TermLanguageForLocale(LocaleNameFromEnvironment()), [this](MainAction a) { OnMainAction(a); });
   profileFiles_ = std::make_unique<ProfileFileScreens>(services_->session, dialogs_,
                                                        [this](int id) { ShowMessageId(id); });
   BuildTrayIcon();
@@ -537,6 +540,7 @@ void MainWindow::FillScreens() {
 void MainWindow::ClearDeviceState() {
   HideAllMenu();
   noDeviceShown_ = false;
+  if (hover_) hover_->StopCaptionScroll();  // LabelRun stops with the mouse gone
   HideInputBlockers();
 }
 

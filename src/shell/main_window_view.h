@@ -19,6 +19,7 @@
 #include "shell/busy_window_view.h"
 #include "shell/device_services.h"
 #include "shell/dialogs_view.h"
+#include "shell/engineer_buttons_view.h"
 #include "shell/event_pump_view.h"
 #include "shell/hover_effects_view.h"
 #include "shell/main_buttons_view.h"
@@ -143,6 +144,7 @@ class MainWindow : public QWidget {
   int shownProfile_ = 1;
   std::unique_ptr<HoverEffects> hover_;
   std::unique_ptr<ProfileFileScreens> profileFiles_;
+  std::unique_ptr<EngineerButtons> engineerButtons_;
   QSystemTrayIcon* tray_ = nullptr;
 };
 

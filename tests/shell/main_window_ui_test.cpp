@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "shell/window_fixture.h"
+#include "skin/term_table.h"
 
 #include <QApplication>
 #include <QDir>
 #include <map>
 #include <QFile>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -132,6 +134,22 @@ TEST_F(MainWindowTest, ModeButtonsLayOutTheFunctionMenus) {
   EXPECT_FALSE(menu["Key_Profile2"]->isHidden());
   EXPECT_EQ(menu["Key_Profile2"]->y(), 1);
   EXPECT_TRUE(menu["IB_ComboKey8"]->isHidden());
+}
+
+TEST_F(MainWindowTest, EngineerPageButtonsServeTheSameHandlers) {
+  ReadMouse();
+  window->OpenEngineerPage();
+  // Captions follow the system's locale, through the term table.
+  const int terms = TermLanguageForLocale(LocaleNameFromEnvironment());
+  EXPECT_EQ(Find<QPushButton>("Btn_Main_6")->text().toStdString(), *FindTerm(0, terms));
+  EXPECT_EQ(Find<QPushButton>("Btn_Save_6")->text().toStdString(), *FindTerm(9, terms));
+  stack->Tracer()->Clear();
+  Find<QPushButton>("Btn_Switch_6")->click();
+  EXPECT_EQ(window->CurrentPage(), 1);
+  EXPECT_TRUE(Find<QRadioButton>("rb_2")->isChecked());
+  EXPECT_EQ(ConfigWrites().size(), 5u);
+  Find<QPushButton>("Btn_Adv_6")->click();
+  EXPECT_EQ(window->CurrentPage(), 2);
 }
 
 TEST_F(MainWindowTest, BlockersLieOverEveryControlUntilTheFirstRead) {
