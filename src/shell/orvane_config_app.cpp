@@ -6,6 +6,7 @@
 #include <QLocalSocket>
 #include <QTimer>
 #include <cstdio>
+#include <future>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -18,6 +19,7 @@
 #include "device/sim_options.h"
 #include "device/transport.h"
 #include "shell/main_window_view.h"
+#include "skin/pictures/skin_pictures.h"
 #include "shell/scenario_runner_view.h"
 #include "shell/scenario_script.h"
 
@@ -183,6 +185,11 @@ int main(int argc, char** argv) {
                  "Run it on a desktop, or use the command-line tool: orvanectl --help\n";
     return 1;
   }
+  // The first screen's large pictures are decoded on another core while the application
+  // object and the window are set up.
+  auto firstPictures = std::async(std::launch::async, [] {
+    return orvane::DecodeSkinPictures({QStringLiteral("L1_BackGround"), QStringLiteral("L1_Back1")});
+  });
   QApplication app(argc, argv);
   QApplication::setApplicationName("Gaming Mouse");
   // A scenario runs its own window, beside any other instance.
@@ -198,6 +205,7 @@ int main(int argc, char** argv) {
   orvane::QtDialogs qtDialogs(nullptr);
   orvane::ScriptedDialogs scriptedDialogs;
   orvane::Dialogs& dialogs = options.script.empty() ? static_cast<orvane::Dialogs&>(qtDialogs) : scriptedDialogs;
+  orvane::KeepSkinPictures(firstPictures.get());
   orvane::MainWindow window(*stack, dialogs, options.device);
 
   QLocalServer server;

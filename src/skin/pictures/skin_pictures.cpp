@@ -59,19 +59,38 @@ QSize SkinPictureSize(QStringView name) {
   return Index().sizes.value(name.toString().toLower());
 }
 
-QPixmap LoadSkinPicture(QStringView name) {
-  // Every picture is decoded once: the window asks for the same ones on every page switch,
-  // hover and language change. Qt's pixmap cache keeps them.
+namespace {
+// Every picture is decoded once: the window asks for the same ones on every page switch,
+// hover and language change. Qt's pixmap cache keeps them.
+QString CacheKey(QStringView name) { return QStringLiteral("orvane-skin:") + name.toString().toLower(); }
+
+void Keep(const QString& key, const QPixmap& pixmap) {
   static constexpr int kCacheKilobytes = 64 * 1024;  // the whole set fits
   if (QPixmapCache::cacheLimit() < kCacheKilobytes) QPixmapCache::setCacheLimit(kCacheKilobytes);
-  const QString key = QStringLiteral("orvane-skin:") + name.toString().toLower();
+  QPixmapCache::insert(key, pixmap);
+}
+}  // namespace
+
+QPixmap LoadSkinPicture(QStringView name) {
+  const QString key = CacheKey(name);
   QPixmap pixmap;
   if (QPixmapCache::find(key, &pixmap)) return pixmap;
   const QImage image = LoadSkinImage(name);
   if (image.isNull()) return {};
   pixmap = QPixmap::fromImage(image);
-  QPixmapCache::insert(key, pixmap);
+  Keep(key, pixmap);
   return pixmap;
+}
+
+std::vector<std::pair<QString, QImage>> DecodeSkinPictures(const QStringList& names) {
+  std::vector<std::pair<QString, QImage>> decoded;
+  for (const QString& name : names) decoded.emplace_back(name, LoadSkinImage(name));
+  return decoded;
+}
+
+void KeepSkinPictures(const std::vector<std::pair<QString, QImage>>& decoded) {
+  for (const auto& [name, image] : decoded)
+    if (!image.isNull()) Keep(CacheKey(name), QPixmap::fromImage(image));
 }
 
 std::vector<QImage> LoadBusyFrames() {

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -22,6 +23,12 @@ QImage LoadSkinImage(QStringView name);
 QSize SkinPictureSize(QStringView name);
 // As LoadSkinImage, as a pixmap (needs the GUI application to exist).
 QPixmap LoadSkinPicture(QStringView name);
+
+// Decodes the named pictures (on any thread, even before the application object exists);
+// hand the result to KeepSkinPictures on the GUI thread.
+std::vector<std::pair<QString, QImage>> DecodeSkinPictures(const QStringList& names);
+// Puts decoded pictures where LoadSkinPicture finds them.
+void KeepSkinPictures(const std::vector<std::pair<QString, QImage>>& decoded);
 
 // The busy window's animation frames, each kBusyFrameSize, shown kBusyFrameIntervalMs apart
 // and looping from the last frame back to the first.
