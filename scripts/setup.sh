@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   clang libclang-rt-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-crosextra-carlito fonts-liberation2
+  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-crosextra-carlito fonts-liberation fonts-liberation2
   xvfb xauth
 )
 
