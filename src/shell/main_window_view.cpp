@@ -354,8 +354,13 @@ void MainWindow::FitPagesToBackground(int page) {
   setFixedSize(size);
   for (int n = 1; n <= 6; ++n) Page(n)->setGeometry(0, 0, layoutSize_.width(), layoutSize_.height());
   Page(7)->setGeometry(0, 0, kEngineerWidth, kEngineerHeight);
-  // The background's maroon pixels cut the window's shape.
-  if (page == 7) {
+  shapedPage_ = page;
+  if (isVisible()) ApplyWindowShape();  // a window not shown yet gets its shape when it shows
+}
+
+void MainWindow::ApplyWindowShape() {
+  // The background's maroon pixels cut the window's shape; the engineer page is square.
+  if (shapedPage_ == 7) {
     clearMask();
     return;
   }
@@ -369,6 +374,11 @@ void MainWindow::FitPagesToBackground(int page) {
   }
   if (shape->isNull()) clearMask();
   else setMask(*shape);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  ApplyWindowShape();
+  QWidget::showEvent(event);
 }
 
 void MainWindow::ShowPage(int page) {

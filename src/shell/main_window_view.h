@@ -89,6 +89,7 @@ class MainWindow : public QWidget {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
@@ -105,6 +106,7 @@ class MainWindow : public QWidget {
   void ApplySkinTexts(int languageIndex);
   QFont CaptionFont(const QWidget& caption) const;
   void FitPagesToBackground(int page);
+  void ApplyWindowShape();
   void ShowPage(int page);
   void CheckRadio(int radio);
   void RunPageButton(MainAction action);
@@ -139,6 +141,7 @@ class MainWindow : public QWidget {
   int currentPage_ = 1;
   bool noDeviceShown_ = false;
   QSize layoutSize_;
+  int shapedPage_ = 1;  // the page whose size and shape the window has
   ModeSwitches modeSwitches_;
   bool comboKey8Enable_ = false;  // skin key ComboKey8_Enable
   int shownProfile_ = 1;

@@ -185,16 +185,16 @@ int main(int argc, char** argv) {
                  "Run it on a desktop, or use the command-line tool: orvanectl --help\n";
     return 1;
   }
-  // The first screen's large pictures are decoded on another core while the application
-  // object and the window are set up.
-  auto firstPictures = std::async(std::launch::async, [] {
-    return orvane::DecodeSkinPictures({QStringLiteral("L1_BackGround"), QStringLiteral("L1_Back1")});
-  });
   QApplication app(argc, argv);
   QApplication::setApplicationName("Gaming Mouse");
   // A scenario runs its own window, beside any other instance.
   const bool singleInstance = options.script.empty();
   if (singleInstance && AskRunningInstanceToShow()) return 0;
+  // The first screen's large pictures are decoded on another core while the window is set
+  // up (once the application object exists, so Qt's image readers are ready).
+  auto firstPictures = std::async(std::launch::async, [] {
+    return orvane::DecodeSkinPictures({QStringLiteral("L1_BackGround"), QStringLiteral("L1_Back1")});
+  });
 
   orvane::DeviceStack::Failure failure;
   auto stack = orvane::DeviceStack::Create(options.stack, error, failure);
@@ -205,8 +205,9 @@ int main(int argc, char** argv) {
   orvane::QtDialogs qtDialogs(nullptr);
   orvane::ScriptedDialogs scriptedDialogs;
   orvane::Dialogs& dialogs = options.script.empty() ? static_cast<orvane::Dialogs&>(qtDialogs) : scriptedDialogs;
-  orvane::KeepSkinPictures(firstPictures.get());
   orvane::MainWindow window(*stack, dialogs, options.device);
+  // The window decodes nothing until it shows: by then the first pictures are ready.
+  orvane::KeepSkinPictures(firstPictures.get());
 
   QLocalServer server;
   if (singleInstance) {

@@ -1,5 +1,7 @@
 #include "shell/picture_label_widget.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 
@@ -50,8 +52,14 @@ void CaptionLabel::SetFittedText(const QString& text, const QFont& font) {
   static constexpr int kSmallestPoints = 7;
   QFont fitted = font;
   const int room = width() - 4;
-  while (fitted.pointSize() > kSmallestPoints && QFontMetrics(fitted).horizontalAdvance(text) > room)
-    fitted.setPointSize(fitted.pointSize() - 1);
+  const int wide = text.isEmpty() ? 0 : QFontMetrics(fitted).horizontalAdvance(text);
+  if (wide > room && fitted.pointSize() > kSmallestPoints) {
+    // Text width grows with the point size: start from the size that should just fit, then
+    // step down while it is still too wide.
+    fitted.setPointSize(std::max(kSmallestPoints, fitted.pointSize() * std::max(room, 1) / wide));
+    while (fitted.pointSize() > kSmallestPoints && QFontMetrics(fitted).horizontalAdvance(text) > room)
+      fitted.setPointSize(fitted.pointSize() - 1);
+  }
   setFont(fitted);
   setText(text);
 }
