@@ -49,7 +49,7 @@ IdentifyResult MouseSession::Identify() {
   lastInfo_ = {};
   if (!transport.SendCommand(command::kDeviceInfo, 0, 0, 0, 0)) return IdentifyResult::kNotSent;
   transport.ReadReply();
-  const ReplyBytes& reply = transport.ReplyData();
+  const auto reply = transport.ReplyData();
   lastInfo_ = {reply[0], reply[1], reply[2], reply[4], reply[5]};
   const bool statusOk =
       std::find(std::begin(kAcceptedStatus), std::end(kAcceptedStatus), reply[0]) !=

@@ -94,13 +94,10 @@ bool HidTransport::SendData(const ReplyBytes& data) {
 
 void HidTransport::ReadReply() {
   if (replyHandle_ != kInvalidHandle) {
-    reportBuf_ = {kReplyReportId, 0, 0, 0, 0, 0, 0, 0};
-    if (backend_.GetFeature(replyHandle_, reportBuf_)) {
-      std::copy(reportBuf_.begin() + 1, reportBuf_.end(), replyData_.begin());
-      return;
-    }
+    replyReport_ = {kReplyReportId, 0, 0, 0, 0, 0, 0, 0};
+    if (backend_.GetFeature(replyHandle_, replyReport_)) return;
   }
-  replyData_.fill(0xFF);  // no reply: the bytes read as 0xFF
+  replyReport_ = EmptyReply();  // no reply: the bytes read as 0xFF
 }
 
 ReadStatus HidTransport::ReadInputReport(std::span<std::uint8_t> buffer, int timeoutMs) {

@@ -77,15 +77,21 @@ TEST_F(TransportTest, FailedProbesLeaveTheirHandleInvalidButStillOpen) {
 
 TEST_F(TransportTest, ReplyDataIsAllFFWithoutAMouseOrAfterAFailedFetch) {
   const ReplyBytes ff{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  const auto reply = [this] {
+    ReplyBytes bytes;
+    std::copy(transport.ReplyData().begin(), transport.ReplyData().end(), bytes.begin());
+    return bytes;
+  };
+  EXPECT_EQ(reply(), ff);  // before any fetch
   transport.ReadReply();
-  EXPECT_EQ(transport.ReplyData(), ff);
+  EXPECT_EQ(reply(), ff);
   backend.interfaces = {Iface("vendor", kVid, kPid, 8)};
   ASSERT_TRUE(transport.OpenDevice(kVid, kPid, version));
   transport.ReadReply();
-  EXPECT_EQ(transport.ReplyData(), (ReplyBytes{1, 2, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(reply(), (ReplyBytes{1, 2, 3, 4, 5, 6, 7}));
   backend.failGetFeature.insert("vendor");
   transport.ReadReply();
-  EXPECT_EQ(transport.ReplyData(), ff);
+  EXPECT_EQ(reply(), ff);
 }
 
 TEST_F(TransportTest, CommandsAndDataReportsHaveTheirLayout) {
