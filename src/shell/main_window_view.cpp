@@ -52,6 +52,10 @@ QFont FreeFontFor(const std::string& skinFont) {
   return font;
 }
 
+// The parts of the "KeyS" caption slot that its text must not cover.
+constexpr int kKeySocketWidth = 10;
+constexpr int kKeyChevronWidth = 24;
+
 // The status line of the background, right of its lamp.
 constexpr QRect kStatusLine{200, 612, 336, 30};
 constexpr int kStatusPointSize = 9;
@@ -201,6 +205,9 @@ void MainWindow::BuildKeyCaptions() {
     picture->SetPicture("KeyS_01");
     auto* caption = new CaptionLabel(Page(1), QString("Key%1").arg(m));
     caption->setGeometry(picture->geometry());
+    // The caption slot has a socket on its left and a chevron on its right: the text keeps
+    // clear of both.
+    caption->setContentsMargins(kKeySocketWidth, 0, kKeyChevronWidth, 0);
   }
 }
 

@@ -51,7 +51,7 @@ CaptionLabel::CaptionLabel(QWidget* parent, const QString& objectName) : QLabel(
 void CaptionLabel::SetFittedText(const QString& text, const QFont& font) {
   static constexpr int kSmallestPoints = 7;
   QFont fitted = font;
-  const int room = width() - 4;
+  const int room = contentsRect().width() - 4;
   const int wide = text.isEmpty() ? 0 : QFontMetrics(fitted).horizontalAdvance(text);
   if (wide > room && fitted.pointSize() > kSmallestPoints) {
     // Text width grows with the point size: start from the size that should just fit, then
