@@ -47,9 +47,4 @@ StartupIds DeriveStartupIds(const DefaultHeader& header) {
   return ids;
 }
 
-UsbIds FactoryUsbIds() {
-  const DefaultHeader header = ReadDefaultHeader();
-  return {ReadBe16(header, 0), ReadBe16(header, 2)};
-}
-
 }  // namespace orvane

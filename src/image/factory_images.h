@@ -36,7 +36,4 @@ struct StartupIds {
 };
 StartupIds DeriveStartupIds(const DefaultHeader& header);
 
-// The factory USB ids: bytes 0..3 of factory image 1.
-UsbIds FactoryUsbIds();
-
 }  // namespace orvane

@@ -11,10 +11,8 @@ namespace orvane {
 
 namespace {
 
-bool RequireMouse(MouseSession& session) {
-  if (session.Transport().DeviceOpen()) return true;
-  return false;
-}
+// A mouse is open when both its command and its reply handle are.
+bool RequireMouse(MouseSession& session) { return session.Transport().DeviceOpen(); }
 
 // The built-in images carry no controller program, only filler. A preset keeps the
 // mouse's own patch code and the header bytes that describe it (1008..1015), and takes

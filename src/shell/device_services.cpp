@@ -8,7 +8,7 @@ namespace orvane {
 SessionConfig StartupSessionConfig(std::optional<UsbIds> deviceOverride) {
   SessionConfig config;
   config.startup = DeriveStartupIds(ReadDefaultHeader());
-  config.factoryIds = FactoryUsbIds();
+  config.factoryIds = config.startup.CandidateIds[0];  // bytes 0..3 of factory image 1
   const GlobalSettings layout = LoadGlobalSettings();
   config.layoutExpectedVendor = layout.revManuId;
   config.layoutExpectedProduct = layout.revProId;

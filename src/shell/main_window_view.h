@@ -72,6 +72,8 @@ class MainWindow : public QWidget {
   void ClearDeviceState();
   void ShowInputBlockers();
   void HideInputBlockers();
+  // Closes every pop-up menu. The window has no function menus yet (they come with the
+  // button assignment screens); every caller already goes through here.
   void HideAllMenu() {}
   void ShowMessageId(int id);
 

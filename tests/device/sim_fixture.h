@@ -49,7 +49,7 @@ inline Image FactoryImage(int n) {
 inline SessionConfig DefaultSessionConfig() {
   SessionConfig config;
   config.startup = DeriveStartupIds(ReadDefaultHeader());
-  config.factoryIds = FactoryUsbIds();
+  config.factoryIds = config.startup.CandidateIds[0];
   config.layoutExpectedVendor = 0;
   config.layoutExpectedProduct = 0;
   return config;
