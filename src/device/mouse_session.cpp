@@ -88,6 +88,7 @@ IdentifyResult MouseSession::Identify() {
 
 RepairReport MouseSession::Distribute() {
   lastRepairs_ = DistributeImage(state_, Repairs());
+  screens_.RebuildDeviceMacroList();  // the macro mirror was just replaced
   return lastRepairs_;
 }
 
@@ -110,7 +111,6 @@ bool MouseSession::Btn_Read() {
   deviceICType_ = DeviceType::kI2C;
   const bool read = link_.ReadBlockBusy(0, state_.DataBuf);
   Distribute();
-  screens_.RebuildDeviceMacroList();
   screens_.ShowPatchCheck(PatchCheckValue(state_));
   FillScreens();
   screens_.ReadPointerSettings();
@@ -161,7 +161,6 @@ void MouseSession::InitNoDevice() {
   if (HasConfigImage(DefaultICType())) {
     state_.DataBuf = defaults.images[0];
     Distribute();
-    screens_.RebuildDeviceMacroList();
   }
   FillScreens();
   refreshing_ = false;

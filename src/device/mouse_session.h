@@ -85,7 +85,7 @@ class MouseSession {
   // Clears what belongs to the mouse after it is gone (types, the screens' lists).
   void ClearDeviceState();
 
-  // Takes DataBuf into the mirrors (with checks) and fills the screens.
+  // Takes DataBuf into the mirrors (with checks) and rebuilds the device macro list.
   RepairReport Distribute();
   void FillScreens();
   const RepairReport& LastRepairs() const { return lastRepairs_; }

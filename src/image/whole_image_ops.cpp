@@ -51,7 +51,6 @@ bool ApplyPreset(MouseSession& session, int n) {
     state.DataBuf = defaults.images[static_cast<std::size_t>(n - 1)];
     KeepMousePatchCode(mouse, state.DataBuf);
     session.Distribute();
-    screens.RebuildDeviceMacroList();
   }
   busy.ShowBusyWindow();
   session.FillScreens();
@@ -132,7 +131,6 @@ ProfileLoadResult LoadProfile(MouseSession& session, const std::string& path, st
   screens.ShowInputBlockers();
   if (HasConfigImage(session.DeviceICType())) {
     session.Distribute();
-    screens.RebuildDeviceMacroList();
   }
   session.FillScreens();
   session.Link().Busy().ShowBusyWindow();
